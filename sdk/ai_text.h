@@ -35,9 +35,10 @@ typedef struct KTextStreamSuite {
     KResult (*is_text_locked)(KArtHandle text_art, int32_t mode, KBool *out_yes);
     KResult (*open_stream)(KArtHandle text_art, int32_t mode, KTextStreamHandle *out_stream);
     KResult (*close_stream)(KTextStreamHandle stream);
-    /* Position on the character at offset counted from the end (direction
-     * -1) or from the start (+1, offset 0 or below counts back from the first
-     * character). kTextOutOfRangeErr ("SKSM") outside the text. */
+    /* Position on a character: characters are numbered 0 .. n-1 from the
+     * first; with direction -1 offset o names character o, with direction +1
+     * offset o names character -o (0, -1, -2, ...). kTextOutOfRangeErr
+     * ("SKSM") outside the text; the position is then unchanged. */
     KResult (*set_position)(KTextStreamHandle stream, int32_t offset, int32_t direction);
     /* The current position, counted in direction (1: from the start). */
     KResult (*get_position)(KTextStreamHandle stream, int32_t direction, int32_t *out_position);

@@ -171,8 +171,9 @@ typedef struct KShellDeliverable {
     KADMDialogInitProc init_proc;        /* the settings dialog's init proc; the block is the dialog's user data */
     KResult (*generate)(void* block);    /* the generation; starts with shell_generation_head */
 
-    /* The dialog building blocks of the settings dialogs (refresh item and
-     * the like) join this record when they move into the shell. */
+    /* The settings dialog's description for the dialog kit (shell/dialog_kit.h);
+     * null for a deliverable whose init proc builds the dialog itself. */
+    const struct KShellDialog* dialog;
 } KShellDeliverable;
 
 KSHELL_HIDDEN extern const KShellDeliverable kShellDeliverable;

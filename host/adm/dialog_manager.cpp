@@ -105,6 +105,8 @@ const Resources& DialogManager::resources_of(KPluginRef self) const {
 
 void DialogManager::add_alert(std::string text) { alerts_.push_back(std::move(text)); }
 
+void DialogManager::set_before_init(std::function<void(KPluginRef, void*)> hook) { before_init_ = std::move(hook); }
+
 std::int32_t DialogManager::run_modal(KPluginRef self, std::string name, int resource_id, KADMDialogInitProc init,
                                       void* user_data, KResult& init_result) {
     init_result = kNoErr;
@@ -144,6 +146,7 @@ std::int32_t DialogManager::run_modal(KPluginRef self, std::string name, int res
         scripts_.pop_front();
     }
 
+    if (!headless && before_init_) before_init_(self, user_data);
     if (init != nullptr) init_result = init(d->handle);
     if (init_result != kNoErr) {
         end_modal(*d, kADMCancelItem);

@@ -67,6 +67,10 @@ public:
     // resources; tests can give their own). The provider answers null for an
     // unknown plug-in.
     void set_resource_provider(std::function<const Resources*(KPluginRef)> provider);
+    // Called as a settings dialog opens, before its init proc runs, with the
+    // plug-in and the dialog's user data (the parameter block): the
+    // command-line host types its --set values in here.
+    void set_before_init(std::function<void(KPluginRef, void*)> hook);
     int open_dialogs() const;  // modal dialogs open now (they nest)
 
     // ---- Used by the ADM suite functions --------------------------------
@@ -111,6 +115,7 @@ private:
 
     Host& host_;
     std::function<const Resources*(KPluginRef)> provider_;
+    std::function<void(KPluginRef, void*)> before_init_;
     std::deque<std::string> scripts_;
     bool recording_ = false;
     nlohmann::json states_ = nlohmann::json::array();

@@ -163,4 +163,5 @@ const KShellDeliverable kShellDeliverable = {
     set_defaults,
     init_proc,
     generate,
+    nullptr, /* no dialog kit description: the fixture builds its items by hand */ 
 };

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include <CLI/CLI.hpp>
 
@@ -13,6 +14,7 @@ namespace kestrel::tool {
 // Options every command shares.
 struct CommonOptions {
     std::filesystem::path plugin_dir;  // where the plug-in libraries are
+    std::vector<std::string> args;     // the whole command line, for options whose order matters
 };
 
 // The plug-ins folder: --plugins, else $KESTREL_PLUGIN_DIR, else the build's.
@@ -23,5 +25,6 @@ std::filesystem::path default_plugin_dir();
 using Action = std::function<int()>;
 Action add_plugins_command(CLI::App& app, const CommonOptions& common);
 Action add_about_command(CLI::App& app, const CommonOptions& common);
+Action add_run_command(CLI::App& app, const CommonOptions& common);
 
 }  // namespace kestrel::tool

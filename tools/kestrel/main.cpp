@@ -20,6 +20,7 @@ int main(int argc, char** argv) {
     app.require_subcommand(1);
     CommonOptions common;
     common.plugin_dir = default_plugin_dir();
+    common.args.assign(argv, argv + argc);
     app.add_option("--plugins", common.plugin_dir, "Folder of plug-in libraries")
         ->capture_default_str()
         ->check(CLI::ExistingDirectory);
@@ -28,6 +29,8 @@ int main(int argc, char** argv) {
     auto add = [&](Action action) { actions.emplace_back(app.get_subcommands({}).back(), std::move(action)); };
     add(add_plugins_command(app, common));
     add(add_about_command(app, common));
+    add(add_run_command(app, common));
+
 
     try {
         app.parse(argc, argv);
