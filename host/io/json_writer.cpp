@@ -1,6 +1,8 @@
 // json_writer.cpp: builds the JSON view of a document with nlohmann::json.
 #include "host/io/json_writer.hpp"
 
+#include "host/core/utf8.hpp"
+
 #include <cmath>
 
 #include "host/io/svg_writer.hpp"
@@ -57,26 +59,6 @@ nlohmann::json style_json(const KPathStyle& style) {
             {"stroke_width", round4(style.stroke_width)}};
 }
 
-std::string utf8(char32_t c) {
-    std::string out;
-    if ((c >= 0xd800 && c <= 0xdfff) || c > 0x10ffff) c = 0xfffd;
-    if (c < 0x80) {
-        out += static_cast<char>(c);
-    } else if (c < 0x800) {
-        out += static_cast<char>(0xc0 | (c >> 6));
-        out += static_cast<char>(0x80 | (c & 0x3f));
-    } else if (c < 0x10000) {
-        out += static_cast<char>(0xe0 | (c >> 12));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3f));
-        out += static_cast<char>(0x80 | (c & 0x3f));
-    } else {
-        out += static_cast<char>(0xf0 | (c >> 18));
-        out += static_cast<char>(0x80 | ((c >> 12) & 0x3f));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3f));
-        out += static_cast<char>(0x80 | (c & 0x3f));
-    }
-    return out;
-}
 
 }  // namespace
 
@@ -95,7 +77,7 @@ nlohmann::json art_json(const Document& doc, const Art& art) {
     if (art.is_text()) {
         std::string text;
         if (art.text)
-            for (const TextChar& c : art.text->chars) text += utf8(c.code);
+            for (const TextChar& c : art.text->chars) append_utf8(text, c.code);
         j["text"] = text;
     }
     if (art.type() == kEnvelopeArt) {

@@ -2,6 +2,7 @@
 // object: its length in characters and its content as UTF-8.
 #include <string>
 
+#include "host/core/utf8.hpp"
 #include "host/document/suite_args.hpp"
 #include "host/text/text_suite_tables.hpp"
 
@@ -14,26 +15,6 @@ const TextBody& text_arg(Host& host, KArtHandle handle) {
     return *art.text;
 }
 
-// One code point as UTF-8; surrogates and values beyond U+10FFFF, which no
-// UTF-8 text may hold, become U+FFFD.
-void append_utf8(std::string& out, char32_t c) {
-    if ((c >= 0xd800 && c <= 0xdfff) || c > 0x10ffff) c = 0xfffd;
-    if (c < 0x80) {
-        out += static_cast<char>(c);
-    } else if (c < 0x800) {
-        out += static_cast<char>(0xc0 | (c >> 6));
-        out += static_cast<char>(0x80 | (c & 0x3f));
-    } else if (c < 0x10000) {
-        out += static_cast<char>(0xe0 | (c >> 12));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3f));
-        out += static_cast<char>(0x80 | (c & 0x3f));
-    } else {
-        out += static_cast<char>(0xf0 | (c >> 18));
-        out += static_cast<char>(0x80 | ((c >> 12) & 0x3f));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3f));
-        out += static_cast<char>(0x80 | (c & 0x3f));
-    }
-}
 
 KResult get_text_length(KArtHandle text_art, int32_t* out_length) {
     return KESTREL_HOST_CALL("AI Text Suite/get_text_length", [&](Host& host) {
