@@ -6,7 +6,7 @@ set -eu
 PACKAGES="cmake ninja-build g++ pkg-config binutils git
 lib2geom-dev libboost-dev libglib2.0-dev libcairo2-dev libdouble-conversion-dev libgsl-dev
 libpugixml-dev nlohmann-json3-dev libcli11-dev libgtest-dev libgmock-dev libbenchmark-dev
-librsvg2-dev"
+librsvg2-dev libjemalloc-dev"
 missing=""
 for p in $PACKAGES; do
   if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then

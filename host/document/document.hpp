@@ -82,6 +82,9 @@ struct ArtList {
 struct Art {
     // ---- data (restored by undo) ----
     Geom::Path path;                 // outline, artwork coordinates (points, y up); paths, and the frame of placed/raster art
+                                     // (write it through Document::set_path, which keeps the bounds cache right)
+    mutable Geom::OptRect path_bounds;   // exact bounds of path, valid when path_bounds_valid
+    mutable bool path_bounds_valid = false;
     KPathStyle style{};              // paint of a path; containers and text keep the last style set on them
     KReal opacity = 1;               // 0..1, the object as a whole
     std::int32_t blending_mode = 0;  // kNormalBlend .. kLuminosityBlend

@@ -54,6 +54,7 @@ void Document::undo_command() {
             SavedArtData& saved = journal_->data[e.index];
             Art& art = *e.art;
             art.path = std::move(saved.path);
+            art.path_bounds_valid = false;
             art.style = saved.style;
             art.opacity = saved.opacity;
             art.blending_mode = saved.blending_mode;
