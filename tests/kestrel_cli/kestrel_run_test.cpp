@@ -111,6 +111,26 @@ TEST(KestrelRun, ScriptedDrawsAndSelection) {
     EXPECT_NE(kestrel("run wanderlust --draws " + draws).status, 0);
 }
 
+TEST(KestrelRun, RunsOnAnSvgInputGivenAfterOptions) {
+    const std::string svg = temp("in.svg"), d = temp("d4.json");
+    std::ofstream(svg) << R"(<svg xmlns="http://www.w3.org/2000/svg" width="200" height="100">
+        <rect x="10" y="10" width="30" height="20" fill="#ff0000" kestrel:selected="1" xmlns:kestrel="urn:kestrel"/>
+        <circle cx="100" cy="50" r="10" fill="blue" kestrel:selected="0" xmlns:kestrel="urn:kestrel"/>
+      </svg>)";
+    // The file selects the rectangle and not the circle.
+    ASSERT_EQ(kestrel("run wanderlust --set copies=3 " + svg + " --json " + d).status, 0);
+    auto doc = json_file(d);
+    EXPECT_EQ(doc["page"]["width"], 200);
+    EXPECT_EQ(art_count(doc), 3u + 1u);
+    // --select overrides the file's marks.
+    ASSERT_EQ(kestrel("run wanderlust --set copies=3 " + svg + " --select all --json " + d).status, 0);
+    EXPECT_EQ(art_count(json_file(d)), 3u + 3u);
+    std::ofstream(svg) << "<svg><rect width='oops'/></svg>";
+    const Result bad = kestrel("run wanderlust " + svg);
+    EXPECT_NE(bad.status, 0);
+    EXPECT_NE(bad.out.find("in.svg:1"), std::string::npos) << bad.out;
+}
+
 TEST(KestrelPlugins, ListsWanderlustAndItsAboutBox) {
     const Result list = kestrel("plugins");
     ASSERT_EQ(list.status, 0);

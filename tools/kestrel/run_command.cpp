@@ -261,10 +261,12 @@ Action add_run_command(CLI::App& app, const CommonOptions& common) {
     sub->add_option("--draws", o->draws, "File of reals in [0, 1), one per line, that the random service returns first")
         ->check(CLI::ExistingFile);
     sub->add_option("--set", o->sets,
-                    "FIELD=VALUE: a parameter-block field, written as each dialog opens and before each --go (repeatable)");
+                    "FIELD=VALUE: a parameter-block field, written as each dialog opens and before each --go (repeatable)")
+        ->allow_extra_args(false);
     sub->add_option("--dialog", o->dialogs,
                     "Open the dialog and play these events (\"set ID V; check ID 0|1; choose ID N; click ID|TEXT; "
-                    "drag ID X Y; hover ID; move L T; ok; cancel\"), then Go if it ended with OK (repeatable)");
+                    "drag ID X Y; hover ID; move L T; ok; cancel\"), then Go if it ended with OK (repeatable)")
+        ->allow_extra_args(false);
     sub->add_flag("--go", o->go_count, "Run the filter again without its dialog, with the stored parameters (repeatable)");
     sub->add_option("--dialog-json", o->dialog_json, "Write the dialog's item states after its init and after each event");
     sub->add_option("--params-json", o->params_json, "Write the parameter block at the end");
