@@ -213,6 +213,21 @@ KSHELL_HIDDEN KResult shell_selection_collect(void);
 KSHELL_HIDDEN void shell_selection_free(void);
 /* Entry index of the list (null entries included); null outside 0..count-1. */
 KSHELL_HIDDEN KArtHandle shell_selection_entry(int32_t index);
+/* The finishing step of a real run of a filter that replaces its sources:
+ * dispose of the art of every non-null entry in index order from 0, stopping
+ * at the first failure, then free the list. Answers that failure, else 0. */
+KSHELL_HIDDEN KResult shell_selection_dispose_all(void);
+
+/* ---- Random draws and swatch picks shared by the generations ------------- */
+
+/* One call of the host's random service: a real r with 0 <= r < 1 (0 when the
+ * suite is missing). */
+KSHELL_HIDDEN KReal shell_draw(void);
+/* A swatch pick with one draw: position int(r x swatch_count) + 1, capped at
+ * the count, with 0 and 1 turned into 2. The swatch's colour replaces colour
+ * and turns paint on; a position the host has no swatch or colour for leaves
+ * both unchanged. */
+KSHELL_HIDDEN void shell_pick_swatch(int32_t swatch_count, KColour* colour, KBool* paint);
 
 /* ---- Error reporting and the About box ------------------------------------ */
 

@@ -101,3 +101,21 @@ KArtHandle shell_selection_entry(int32_t index) {
     if (index < 0 || index >= gShellGlobals->selection_count) return nullptr;
     return entries()[index];
 }
+
+KResult shell_selection_dispose_all(void) {
+    KResult result = kNoErr;
+    if (holds_selection_fields() && gShellGlobals->selection != nullptr) {
+        if (gArtSuite == nullptr) {
+            result = kSuiteNotFoundErr;
+        } else {
+            for (int32_t i = 0; i < gShellGlobals->selection_count; ++i) {
+                KArtHandle source = entries()[i];
+                if (source == nullptr) continue;
+                result = gArtSuite->dispose_art(source);
+                if (result != kNoErr) break;
+            }
+        }
+    }
+    shell_selection_free();
+    return result;
+}

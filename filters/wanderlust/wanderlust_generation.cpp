@@ -15,12 +15,6 @@ namespace {
 constexpr int32_t kTransformOptions = 15;
 constexpr KReal kLineScale = 1.0f;
 
-KReal draw() {
-    KReal r = 0;
-    gRandomSuite->float_rnd(&r);
-    return r;
-}
-
 struct Centre {
     KReal x;
     KReal y;
@@ -34,28 +28,12 @@ Centre centre_of(const KRealRect& r) {
 // colours, one for grey, none for the other kinds.
 void draw_components(KColour& colour) {
     if (colour.kind == kProcessColour || colour.kind == kRGBColour) {
-        colour.body[0] = draw();
-        colour.body[1] = draw();
-        colour.body[2] = draw();
+        colour.body[0] = shell_draw();
+        colour.body[1] = shell_draw();
+        colour.body[2] = shell_draw();
     } else if (colour.kind == kGreyColour) {
-        colour.body[0] = draw();
+        colour.body[0] = shell_draw();
     }
-}
-
-// Copy the colour of a randomly picked document swatch over colour. A pick
-// the host has no swatch for leaves the colour and its paint flag unchanged.
-void pick_swatch(int32_t swatch_count, KColour& colour, KBool& paint) {
-    const KReal r = draw();
-    int32_t n = static_cast<int32_t>(std::trunc(r * static_cast<KReal>(swatch_count))) + 1;
-    if (n > swatch_count) n = swatch_count;
-    if (n < 0) n = 0;
-    if (n == 1 || n == 0) n = 2;
-    KSwatchHandle swatch = nullptr;
-    if (gSwatchListSuite->get_nth_swatch(nullptr, n, &swatch) != kNoErr || swatch == nullptr) return;
-    KColour picked{};
-    if (gSwatchListSuite->get_swatch_colour(swatch, &picked) != kNoErr) return;
-    colour = picked;
-    paint = 1;
 }
 
 // The random restyling of one object (a copy, or one child of it).
@@ -64,9 +42,9 @@ void style_step(const WanderlustParameters& p, int32_t swatch_count, KArtHandle 
     gPathStyleSuite->get_path_style(art, &style);
     if (p.random_fill_colour == 1) draw_components(style.fill);
     if (p.random_stroke_colour == 1) draw_components(style.stroke);
-    if (p.random_width == 1) style.stroke_width = draw() * style.stroke_width;
-    if (p.random_fill_swatch == 1) pick_swatch(swatch_count, style.fill, style.fill_paint);
-    if (p.random_stroke_swatch == 1) pick_swatch(swatch_count, style.stroke, style.stroke_paint);
+    if (p.random_width == 1) style.stroke_width = shell_draw() * style.stroke_width;
+    if (p.random_fill_swatch == 1) shell_pick_swatch(swatch_count, &style.fill, &style.fill_paint);
+    if (p.random_stroke_swatch == 1) shell_pick_swatch(swatch_count, &style.stroke, &style.stroke_paint);
     gPathStyleSuite->set_path_style(art, &style);
 }
 
@@ -150,8 +128,8 @@ KResult make_chain(WanderlustParameters& p, KArtHandle source, KReal step_x, KRe
             Centre c{};
             KResult result = bounds_centre(copy, c);
             if (result != kNoErr) return result;
-            const KReal r_a = draw();
-            const KReal r_b = draw();
+            const KReal r_a = shell_draw();
+            const KReal r_b = shell_draw();
             const KReal index = static_cast<KReal>(j);
             const KReal ty = r_a * step_y * index;
             const KReal tx = r_b * step_x * index;
@@ -181,10 +159,10 @@ KResult make_chains(WanderlustParameters& p) {
     KReal step_x = p.jitter_x;
     KReal step_y = p.jitter_y;
     if (p.random_direction == 1) {
-        step_x = draw() * step_x;
-        step_y = draw() * step_x;  // the vertical step follows the horizontal one
-        if (100.0f * draw() > 50.0f) step_x = -step_x;
-        if (100.0f * draw() > 50.0f) step_y = -step_y;
+        step_x = shell_draw() * step_x;
+        step_y = shell_draw() * step_x;  // the vertical step follows the horizontal one
+        if (100.0f * shell_draw() > 50.0f) step_x = -step_x;
+        if (100.0f * shell_draw() > 50.0f) step_y = -step_y;
     }
 
     KShellGlobals* g = shell_globals();
@@ -232,16 +210,5 @@ KResult wanderlust_generate(void* block) {
         gDocumentSuite->redraw_document();
         return kNoErr;
     }
-    const KShellGlobals* g = shell_globals();
-    for (int32_t i = 0; i < g->selection_count; ++i) {
-        KArtHandle source = shell_selection_entry(i);
-        if (source == nullptr) continue;
-        result = gArtSuite->dispose_art(source);
-        if (result != kNoErr) {
-            shell_selection_free();
-            return result;
-        }
-    }
-    shell_selection_free();
-    return kNoErr;
+    return shell_selection_dispose_all();
 }

@@ -17,12 +17,6 @@ namespace {
 
 WanderlustParameters* parameters(void* block) { return static_cast<WanderlustParameters*>(block); }
 
-KReal draw() {
-    KReal r = 0;
-    if (gRandomSuite != nullptr) gRandomSuite->float_rnd(&r);
-    return r;
-}
-
 }  // namespace
 
 void wanderlust_set_defaults(void* block) {
@@ -106,16 +100,16 @@ void wanderlust_tumble(void* block) {
     p->jitter_x = 10.0f;
     p->jitter_y = 10.0f;
     p->scale_step = 100.0f;
-    const KReal r1 = draw();
+    const KReal r1 = shell_draw();
     p->copies = 1 - static_cast<int32_t>(std::trunc(-100.0f * r1));
-    const KReal r2 = draw();
+    const KReal r2 = shell_draw();
     p->jitter_x = 300.0f * r2 - 100.0f;
-    const KReal r3 = draw();
+    const KReal r3 = shell_draw();
     p->jitter_y = 300.0f * r3 - 100.0f;
-    const KReal r4 = draw();
+    const KReal r4 = shell_draw();
     if (100.0f * r4 > 70.0f) {
-        const KReal r5 = draw();
-        const KReal r6 = draw();
+        const KReal r5 = shell_draw();
+        const KReal r6 = shell_draw();
         const KReal base = 100.0f + 20.0f * r5;  // rounded to a 32-bit real before the subtraction
         p->scale_step = base - 20.0f * r6;
     }

@@ -39,47 +39,47 @@ KMatrix rotation(KReal radians) {
     return {c, s, -s, c, 0, 0};
 }
 
+// Replace *m by f(*m), refusing a null matrix.
 template <class F>
-KResult matrix_op(const char* op_unused, KMatrix* m, F&& f) {
-    (void)op_unused;
+KResult update_matrix(KMatrix* m, F&& f) {
     require(m, "matrix");
-    f(*m);
+    *m = f(*m);
     return kNoErr;
 }
 
 KResult set_identity(KMatrix* m) {
     return KESTREL_HOST_CALL("AI Real Math Suite/matrix_set_identity", [&](Host&) {
-        return matrix_op("", m, [](KMatrix& x) { x = translation(0, 0); });
+        return update_matrix(m, [](const KMatrix&) { return translation(0, 0); });
     });
 }
 KResult set_translate(KMatrix* m, KReal tx, KReal ty) {
     return KESTREL_HOST_CALL("AI Real Math Suite/matrix_set_translate", [&](Host&) {
-        return matrix_op("", m, [&](KMatrix& x) { x = translation(tx, ty); });
+        return update_matrix(m, [&](const KMatrix&) { return translation(tx, ty); });
     });
 }
 KResult set_scale(KMatrix* m, KReal sx, KReal sy) {
     return KESTREL_HOST_CALL("AI Real Math Suite/matrix_set_scale", [&](Host&) {
-        return matrix_op("", m, [&](KMatrix& x) { x = scaling(sx, sy); });
+        return update_matrix(m, [&](const KMatrix&) { return scaling(sx, sy); });
     });
 }
 KResult set_rotate(KMatrix* m, KReal radians) {
     return KESTREL_HOST_CALL("AI Real Math Suite/matrix_set_rotate", [&](Host&) {
-        return matrix_op("", m, [&](KMatrix& x) { x = rotation(radians); });
+        return update_matrix(m, [&](const KMatrix&) { return rotation(radians); });
     });
 }
 KResult concat_translate(KMatrix* m, KReal tx, KReal ty) {
     return KESTREL_HOST_CALL("AI Real Math Suite/matrix_concat_translate", [&](Host&) {
-        return matrix_op("", m, [&](KMatrix& x) { x = then(x, translation(tx, ty)); });
+        return update_matrix(m, [&](const KMatrix& x) { return then(x, translation(tx, ty)); });
     });
 }
 KResult concat_scale(KMatrix* m, KReal sx, KReal sy) {
     return KESTREL_HOST_CALL("AI Real Math Suite/matrix_concat_scale", [&](Host&) {
-        return matrix_op("", m, [&](KMatrix& x) { x = then(x, scaling(sx, sy)); });
+        return update_matrix(m, [&](const KMatrix& x) { return then(x, scaling(sx, sy)); });
     });
 }
 KResult concat_rotate(KMatrix* m, KReal radians) {
     return KESTREL_HOST_CALL("AI Real Math Suite/matrix_concat_rotate", [&](Host&) {
-        return matrix_op("", m, [&](KMatrix& x) { x = then(x, rotation(radians)); });
+        return update_matrix(m, [&](const KMatrix& x) { return then(x, rotation(radians)); });
     });
 }
 KResult concat(const KMatrix* a, const KMatrix* b, KMatrix* out) {

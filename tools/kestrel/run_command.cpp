@@ -154,8 +154,8 @@ void write_text(const std::string& target, const std::string& text) {
 }
 
 // Reports the error dialogs a message made the plug-in show.
-void report_errors(const host::Host& host, std::size_t shown_before, const std::string& filter) {
-    const auto& shown = const_cast<host::Host&>(host).dialogs().shown();
+void report_errors(host::Host& host, std::size_t shown_before, const std::string& filter) {
+    const auto& shown = host.dialogs().shown();
     for (std::size_t i = shown_before; i < shown.size(); ++i) {
         if (shown[i].resource_id != host::kErrorDialogResource) continue;
         std::string message, code;
@@ -276,9 +276,8 @@ Action add_run_command(CLI::App& app, const CommonOptions& common) {
     sub->add_option("--colour-model", o->colour_model, "Colour model of the built-in document: grey, rgb or cmyk")
         ->capture_default_str();
     sub->footer("With neither --dialog nor --go the dialog opens and OK is pressed at once.");
-    return [&common, o, sub] {
+    return [&common, o] {
         try {
-            (void)sub;
             return run(common, *o);
         } catch (const std::exception& e) {
             std::cerr << "kestrel run: " << e.what() << "\n";
