@@ -11,4 +11,7 @@ mkdir -p "$root/demo"
 "$kestrel" run wanderlust -o "$root/demo/wanderlust.svg"
 "$kestrel" run wanderlust -o "$root/demo/wanderlust.png" --set copies=30 --set basic_pattern=1 \
   --set random_direction=1 --set jitter_x=25 --set scale_step=97
-echo "wrote $root/demo/wanderlust.svg and $root/demo/wanderlust.png"
+"$kestrel" run ziggurat -o "$root/demo/ziggurat.svg"
+"$kestrel" run ziggurat -o "$root/demo/ziggurat.png" --set drop_shadow=1 --set fill=1 --set alternate=1 \
+  --set block_gap_method=4
+echo "wrote the pictures of demo/: $(cd "$root/demo" && ls | tr '\n' ' ')"

@@ -138,21 +138,39 @@ KADMItem create_item(KADMDialog dialog, const KShellItem& spec, void* block) {
     return item;
 }
 
-// Insert the presets as entries 0, 1, ... (entry id = index) and choose the
-// one the block names.
-void fill_presets(KADMItem popup, const void* block) {
-    const KShellDialog* d = description();
+// Insert entries 0, 1, ... (entry id = index) and choose the one at index
+// chosen.
+void fill_popup(KADMItem popup, const char* const* entries, int32_t count, int32_t chosen_index) {
     KADMList list = nullptr;
     if (gADMItemSuite->get_list(popup, &list) != kNoErr || list == nullptr) return;
-    for (int32_t i = 0; i < d->preset_count; ++i) {
+    for (int32_t i = 0; i < count; ++i) {
         KADMEntry entry = nullptr;
         if (gADMListSuite->insert_entry(list, i, &entry) != kNoErr || entry == nullptr) continue;
-        gADMEntrySuite->set_text(entry, d->presets[i]);
+        gADMEntrySuite->set_text(entry, entries[i]);
         gADMEntrySuite->set_id(entry, i);
     }
     KADMEntry chosen = nullptr;
-    gADMListSuite->get_entry(list, int_at(block, d->preset_field), &chosen);
+    gADMListSuite->get_entry(list, chosen_index, &chosen);
     if (chosen != nullptr) gADMEntrySuite->select(chosen, 1);
+}
+
+// Fill the dialog's popups in the table's order, or the presets popup alone
+// when the dialog lists none.
+void fill_popups(KADMDialog dialog, const void* block) {
+    const KShellDialog* d = description();
+    if (d->popups != nullptr) {
+        for (int32_t i = 0; i < d->popup_count; ++i) {
+            const KShellPopup& p = d->popups[i];
+            if (KADMItem popup = item_of(dialog, p.item)) fill_popup(popup, p.entries, p.entry_count, int_at(block, p.field));
+        }
+        return;
+    }
+    for (int32_t i = 0; i < d->item_count; ++i) {
+        if (d->items[i].type != kKitPresetsPopup) continue;
+        if (KADMItem popup = item_of(dialog, d->items[i].id)) {
+            fill_popup(popup, d->presets, d->preset_count, int_at(block, d->preset_field));
+        }
+    }
 }
 
 // The id of a popup's chosen entry; fallback when none is chosen.
@@ -261,6 +279,7 @@ void shell_dialog_write_items(KADMDialog dialog, const void* block) {
             default: break;
         }
     }
+    if (d->after_write != nullptr) d->after_write(dialog, block);
 }
 
 void shell_dialog_refresh(KADMDialog dialog, const void* block) {
@@ -292,6 +311,7 @@ void shell_dialog_show_page(KADMDialog dialog, void* block, int32_t page) {
         if (spec.page == 0) continue;
         if (KADMItem item = created_item(dialog, i)) gADMItemSuite->show(item, spec.page == page ? 1 : 0);
     }
+    if (d->after_show_page != nullptr) d->after_show_page(dialog, block, page);
 }
 
 KResult shell_dialog_init_proc(KADMDialog dialog) {
@@ -310,10 +330,8 @@ KResult shell_dialog_init_proc(KADMDialog dialog) {
         KADMItem item = create_item(dialog, d->items[i], block);
         if (i < kKitMaxItems) gKitItems[i] = item;
     }
-    for (int32_t i = 0; i < d->item_count; ++i) {
-        if (d->items[i].type != kKitPresetsPopup) continue;
-        if (KADMItem popup = item_of(dialog, d->items[i].id)) fill_presets(popup, block);
-    }
+    fill_popups(dialog, block);
+    if (d->after_create != nullptr) d->after_create(dialog, block);
     // Paged dialogs open on the stored page; the others are hidden.
     if (d->page_count > 0 && d->pages != nullptr) {
         int32_t page = int_at(block, d->page_field);
@@ -343,8 +361,9 @@ void shell_apply_notify(KADMItem item, KADMNotifier notifier) {
     if (KADMItem preview = item_of(dialog, d->preview_item)) {
         gADMItemSuite->get_boolean_value(preview, int_field(block, d->preview_field));
     }
-    shell_dialog_save_position(dialog, block);
+    if (d->apply_skips_position == 0) shell_dialog_save_position(dialog, block);
     read_items(dialog, block);
+    if (d->after_read != nullptr) d->after_read(dialog, block);
     if (d->enable_rules != nullptr) d->enable_rules(dialog, block);
     if (int_at(block, d->preview_field) == 1) {
         *shell_preview_flag(block) = 1;

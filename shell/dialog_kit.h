@@ -98,6 +98,16 @@ typedef struct KShellPage {
     int32_t refresh_item;  /* first value item of the page: notified after a notifier changed values */
 } KShellPage;
 
+/* A popup the init proc fills: entries 0, 1, ... with entry id = index, and
+ * the field whose value is the index of the entry chosen at opening. The
+ * presets popup may be one of them (its field is the preset field). */
+typedef struct KShellPopup {
+    int32_t item;                 /* id of the popup item */
+    const char* const* entries;   /* entry texts, by index */
+    int32_t entry_count;          /* entries in entries */
+    int32_t field;                /* int32_t field: index of the entry chosen at opening */
+} KShellPopup;
+
 /* A deliverable's whole settings dialog. Field indexes count 32-bit fields
  * of the parameter block from 0. */
 typedef struct KShellDialog {
@@ -119,6 +129,17 @@ typedef struct KShellDialog {
     void (*apply_preset)(void* block, int32_t preset_id);  /* apply a preset to the block */
     void (*tumble)(void* block);                            /* the "Tumble" draws */
     void (*enable_rules)(KADMDialog dialog, const void* block); /* enable or disable dependent items; may be null */
+    /* The popups the init proc fills, in filling order; null: the presets
+     * popup alone, from presets above. */
+    const KShellPopup* popups;
+    int32_t popup_count;
+    int32_t apply_skips_position;           /* 1: only OK saves the dialog position, not the apply notifier */
+    /* Hooks for items whose field depends on other settings (one set of
+     * items serving several records); each may be null. */
+    void (*after_create)(KADMDialog dialog, void* block);               /* init: after the popups are filled */
+    void (*after_read)(KADMDialog dialog, void* block);                 /* apply: after the items are read */
+    void (*after_write)(KADMDialog dialog, const void* block);          /* presets, Tumble: after the items are written */
+    void (*after_show_page)(KADMDialog dialog, void* block, int32_t page); /* page notifier: after the page is shown */
 } KShellDialog;
 
 /* The init proc: give it as KShellDeliverable.init_proc. */

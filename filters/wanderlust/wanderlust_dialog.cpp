@@ -105,4 +105,11 @@ const KShellDialog kWanderlustDialog = {
     wanderlust_apply_preset,
     wanderlust_tumble,
     enable_rules,
+    nullptr,
+    0,
+    0,
+    nullptr,
+    nullptr,
+    nullptr,
+    nullptr,
 };

@@ -66,6 +66,25 @@ TEST(KestrelRun, SetIsTypedInBeforeTheDialogAndBeforeGo) {
     EXPECT_EQ(art_count(json_file(d)), 4u);
 }
 
+TEST(KestrelRun, ZigguratBuildsATowerOfWarpedCopiesAndShadowsOverEachSampleObject) {
+    const std::string d = temp("towers.json"), png = temp("towers.png");
+    ASSERT_EQ(kestrel("run ziggurat --set warp=1 --dialog 'click 62; check 40 1; ok' --json " + d + " -o " + png).status,
+              0);
+    const auto doc = json_file(d);
+    // Four selected objects, each replaced by 8 + 7 + ... + 1 copies, every
+    // copy in its warp envelope with its shadow behind it.
+    ASSERT_EQ(art_count(doc), 4u * 36u * 2u);
+    std::size_t envelopes = 0;
+    for (const auto& art : doc["layers"][0]["art"]) {
+        if (art["type"] == "envelope") {
+            ++envelopes;
+            EXPECT_EQ(art["children"].size(), 1u);
+        }
+    }
+    EXPECT_EQ(envelopes, 4u * 36u);
+    EXPECT_EQ(slurp(png).substr(1, 3), "PNG");
+}
+
 TEST(KestrelRun, DialogsAndGoRunInOrderInOneSession) {
     const std::string s = temp("states.json"), d = temp("d2.json");
     ASSERT_EQ(kestrel("run wanderlust --dialog 'set 4 30; cancel' --dialog ok --dialog-json " + s + " --json " + d).status, 0);

@@ -8,17 +8,7 @@
 namespace kestrel::test {
 namespace {
 
-class WanderlustDialogTest : public WanderlustTest {
-protected:
-    // The recorded state of item id in a recorded dialog state.
-    static nlohmann::json item_state(const nlohmann::json& state, int id) {
-        for (const auto& item : state["items"]) {
-            if (item["id"] == id) return item;
-        }
-        ADD_FAILURE() << "no item " << id;
-        return {};
-    }
-};
+using WanderlustDialogTest = WanderlustTest;
 
 TEST_F(WanderlustDialogTest, RegistersUnderPathsAndShowsItsAboutBox) {
     EXPECT_EQ(filter->category, "Kestrel <Paths>");

@@ -51,17 +51,23 @@ host::Art& add_path(host::Document& doc, const char* d, const KPathStyle& style)
     return compound;
 }
 
-// Shapes placed relative to the page centre so that any page size works.
-void add_shapes(host::Document& doc, double cx, double cy, double unit) {
+// Four objects (a square, a curved blob, a triangle and an even-odd ring,
+// the last a compound path), each drawn in a box of 2 by 2 units from its
+// origin; origins are given in points, back to front.
+void add_shapes(host::Document& doc, const Geom::Point (&origins)[4], double unit) {
     const int m = doc.colour_model();
-    auto at = [&](double x, double y) { return std::to_string(cx + x * unit) + "," + std::to_string(cy + y * unit); };
-    const std::string square = "M " + at(-3, 1) + " L " + at(-1, 1) + " L " + at(-1, 3) + " L " + at(-3, 3) + " Z";
-    const std::string blob = "M " + at(1, 1) + " C " + at(1.5, 3.5) + " " + at(3.5, 3.5) + " " + at(3, 1.5) +
-                             " C " + at(2.8, 0.5) + " " + at(1.8, 0.2) + " " + at(1, 1) + " Z";
-    const std::string triangle = "M " + at(-3, -3) + " L " + at(-1, -3) + " L " + at(-2, -1.2) + " Z";
-    const std::string ring = "M " + at(1, -3) + " L " + at(3, -3) + " L " + at(3, -1) + " L " + at(1, -1) + " Z " +
-                             "M " + at(1.5, -2.5) + " L " + at(1.5, -1.5) + " L " + at(2.5, -1.5) + " L " +
-                             at(2.5, -2.5) + " Z";
+    auto at = [&](int shape, double x, double y) {
+        return std::to_string(origins[shape].x() + x * unit) + "," + std::to_string(origins[shape].y() + y * unit);
+    };
+    const std::string square = "M " + at(0, 0, 0) + " L " + at(0, 2, 0) + " L " + at(0, 2, 2) + " L " + at(0, 0, 2) +
+                               " Z";
+    const std::string blob = "M " + at(1, 0, 0) + " C " + at(1, 0.5, 2.5) + " " + at(1, 2.5, 2.5) + " " +
+                             at(1, 2, 0.5) + " C " + at(1, 1.8, -0.5) + " " + at(1, 0.8, -0.8) + " " + at(1, 0, 0) +
+                             " Z";
+    const std::string triangle = "M " + at(2, 0, 0) + " L " + at(2, 2, 0) + " L " + at(2, 1, 1.8) + " Z";
+    const std::string ring = "M " + at(3, 0, 0) + " L " + at(3, 2, 0) + " L " + at(3, 2, 2) + " L " + at(3, 0, 2) +
+                             " Z " + "M " + at(3, 0.5, 0.5) + " L " + at(3, 0.5, 1.5) + " L " + at(3, 1.5, 1.5) +
+                             " L " + at(3, 1.5, 0.5) + " Z";
     add_path(doc, square.c_str(), paint(m, 0.85, 0.25, 0.2, 1.5));
     add_path(doc, blob.c_str(), paint(m, 0.2, 0.5, 0.85, 1));
     add_path(doc, triangle.c_str(), paint(m, 0.95, 0.75, 0.1, 2));
@@ -95,7 +101,20 @@ std::unique_ptr<host::Document> sample_document(const std::string& product, doub
         doc->set_selected(text, true);
         return doc;
     }
-    add_shapes(*doc, cx, cy, unit);
+    if (product == "ziggurat") {
+        // Small objects in the four quarters of the page, at their lower
+        // left, so that each one's tower (the default: eight floors, forty
+        // points apart each way) stays in its quarter.
+        const double w = page_width, h = page_height;
+        const Geom::Point origins[4] = {{w * 0.01, h * 0.04}, {w * 0.505, h * 0.04}, {w * 0.01, h * 0.53},
+                                        {w * 0.505, h * 0.53}};
+        add_shapes(*doc, origins, std::min(w, h) / 60);
+        return doc;
+    }
+    // Spread around the page centre in a 2 by 2 grid with a gap of 2 units.
+    const Geom::Point origins[4] = {{cx - 3 * unit, cy + unit}, {cx + unit, cy + unit}, {cx - 3 * unit, cy - 3 * unit},
+                                    {cx + unit, cy - 3 * unit}};
+    add_shapes(*doc, origins, unit);
     return doc;
 }
 
