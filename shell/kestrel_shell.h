@@ -218,6 +218,20 @@ KSHELL_HIDDEN KArtHandle shell_selection_entry(int32_t index);
  * at the first failure, then free the list. Answers that failure, else 0. */
 KSHELL_HIDDEN KResult shell_selection_dispose_all(void);
 
+/* The art types the path filters take into their selection list, in this
+ * order: compound paths, paths, mystery paths, symbols, text, placed, raster
+ * and mesh art, each selected. */
+enum { kShellPathSelectionSpecCount = 8 };
+KSHELL_HIDDEN extern const KArtSpec kShellPathSelectionSpecs[kShellPathSelectionSpecCount];
+
+/* The whole run of a filter that replaces its selected sources: the common
+ * head; then, unless the preview is kept, make_anew(block) (suites_ok 0
+ * answers "S!Fd" instead); a preview redraws the document and keeps the
+ * list, a real run disposes of the sources and frees the list. Any failure
+ * frees the list and is returned; a failed make_anew also clears the preview
+ * flag, since the art it leaves is no finished preview. */
+KSHELL_HIDDEN KResult shell_replace_selection_run(void* block, int suites_ok, KResult (*make_anew)(void* block));
+
 /* ---- Random draws and swatch picks shared by the generations ------------- */
 
 /* One call of the host's random service: a real r with 0 <= r < 1 (0 when the

@@ -119,3 +119,36 @@ KResult shell_selection_dispose_all(void) {
     shell_selection_free();
     return result;
 }
+
+const KArtSpec kShellPathSelectionSpecs[kShellPathSelectionSpecCount] = {
+    {kCompoundPathArt, kArtSelected, kArtSelected}, {kPathArt, kArtSelected, kArtSelected},
+    {kMysteryPathArt, kArtSelected, kArtSelected},  {kSymbolArt, kArtSelected, kArtSelected},
+    {kTextArt, kArtSelected, kArtSelected},         {kPlacedArt, kArtSelected, kArtSelected},
+    {kRasterArt, kArtSelected, kArtSelected},       {kMeshArt, kArtSelected, kArtSelected},
+};
+
+KResult shell_replace_selection_run(void* block, int suites_ok, KResult (*make_anew)(void* block)) {
+    int32_t decision = kShellGenerateAnew;
+    KResult result = shell_generation_head(block, &decision);
+    if (result != kNoErr) return result;
+    if (suites_ok == 0) {
+        shell_selection_free();
+        return kSuiteNotFoundErr;
+    }
+    if (decision == kShellGenerateAnew) {
+        result = make_anew(block);
+        if (result != kNoErr) {
+            // The art in the document is no longer a finished preview of the
+            // settings: the Go after it must generate anew rather than keep
+            // a partial result (and, the list being gone, the sources).
+            shell_selection_free();
+            *shell_preview_flag(block) = 0;
+            return result;
+        }
+    }
+    if (*shell_go_flag(block) == 0) {
+        gDocumentSuite->redraw_document();
+        return kNoErr;
+    }
+    return shell_selection_dispose_all();
+}

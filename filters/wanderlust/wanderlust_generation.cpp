@@ -152,7 +152,8 @@ KResult make_chain(WanderlustParameters& p, KArtHandle source, KReal step_x, KRe
 
 // Steps 2 to 5: the chains of every listed object. A non-zero code is an
 // error exit (the caller frees the list).
-KResult make_chains(WanderlustParameters& p) {
+KResult make_chains(void* block) {
+    WanderlustParameters& p = *static_cast<WanderlustParameters*>(block);
     int32_t swatch_count = 0;
     gSwatchListSuite->count_swatches(nullptr, &swatch_count);
 
@@ -192,23 +193,5 @@ KResult wanderlust_generate(void* block) {
         p.copies = 1;
         p.preview_flag = 0;
     }
-    int32_t decision = kShellGenerateAnew;
-    KResult result = shell_generation_head(block, &decision);
-    if (result != kNoErr) return result;
-    if (!suites_present()) {
-        shell_selection_free();
-        return kSuiteNotFoundErr;
-    }
-    if (decision == kShellGenerateAnew) {
-        result = make_chains(p);
-        if (result != kNoErr) {
-            shell_selection_free();
-            return result;
-        }
-    }
-    if (p.go_flag == 0) {
-        gDocumentSuite->redraw_document();
-        return kNoErr;
-    }
-    return shell_selection_dispose_all();
+    return shell_replace_selection_run(block, suites_present() ? 1 : 0, make_chains);
 }

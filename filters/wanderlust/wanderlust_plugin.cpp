@@ -23,15 +23,6 @@ const KShellSuiteEntry kSuites[] = {
     KSHELL_SUITES_TAIL,
 };
 
-// Selected art of the kinds the path filters take, in this order; the
-// children of selected compound paths are taken out of the list.
-const KArtSpec kSelectionSpecs[] = {
-    {kCompoundPathArt, kArtSelected, kArtSelected}, {kPathArt, kArtSelected, kArtSelected},
-    {kMysteryPathArt, kArtSelected, kArtSelected},  {kSymbolArt, kArtSelected, kArtSelected},
-    {kTextArt, kArtSelected, kArtSelected},         {kPlacedArt, kArtSelected, kArtSelected},
-    {kRasterArt, kArtSelected, kArtSelected},       {kMeshArt, kArtSelected, kArtSelected},
-};
-
 }  // namespace
 
 const KShellDeliverable kShellDeliverable = {
@@ -44,8 +35,8 @@ const KShellDeliverable kShellDeliverable = {
     static_cast<int32_t>(sizeof(WanderlustParameters)),
     static_cast<int32_t>(offsetof(WanderlustParameters, go_flag) / 4),
     1,
-    kSelectionSpecs,
-    static_cast<int16_t>(sizeof kSelectionSpecs / sizeof kSelectionSpecs[0]),
+    kShellPathSelectionSpecs,
+    kShellPathSelectionSpecCount,
     1,
     wanderlust_set_defaults,
     shell_dialog_init_proc,

@@ -73,7 +73,7 @@ KResult warp(KArtHandle copy) {
     KArtHandle envelope = nullptr;
     result = gEnvelopeSuite->make_envelope(contents, 1, shape, &options, &envelope);
     if (result != kNoErr) return result;
-    const int32_t style = static_cast<int32_t>(std::trunc(draw() * 18.0f));
+    const int32_t style = static_cast<int32_t>(std::trunc(static_cast<double>(draw()) * 18.0));
     KReal sign = sign_from(draw());
     const KReal bend = draw() * sign;
     sign = sign_from(draw());
@@ -139,7 +139,7 @@ KResult place_copy(const Run& run, KArtHandle source, KReal cx, KReal cy, int32_
 
     KMatrix matrix{};
     gRealMathSuite->matrix_set_translate(&matrix, -cx, -cy);
-    if (p.alternate == 1 && (i + j) % 2 != 0) gRealMathSuite->matrix_concat_scale(&matrix, 2.0f, 2.0f);
+    if (p.alternate == 1 && i % 2 != j % 2) gRealMathSuite->matrix_concat_scale(&matrix, 2.0f, 2.0f);
     gRealMathSuite->matrix_concat_translate(&matrix, cx, cy);
     gRealMathSuite->matrix_concat_translate(&matrix, static_cast<KReal>(static_cast<double>(x) + s), y);
 
@@ -162,7 +162,7 @@ KResult place_copy(const Run& run, KArtHandle source, KReal cx, KReal cy, int32_
 
     if (p.opacity == 1) gBlendStyleSuite->set_opacity(copy, draw());
     if (p.blend == 1) {
-        int32_t mode = static_cast<int32_t>(std::trunc(draw() * 20.0f));
+        int32_t mode = static_cast<int32_t>(std::trunc(static_cast<double>(draw()) * 20.0));
         if (mode > 15) mode = 0;
         gBlendStyleSuite->set_blending_mode(copy, mode);
     }
@@ -198,11 +198,14 @@ KResult make_tower(const Run& run, KArtHandle source) {
     KReal x0 = 0.0f;
     int32_t n0 = 0;
     for (int32_t j = 0; j < kMaxFloors; ++j) {
+        // Copies 0 to k; the offset moves on after every copy but the last,
+        // and the loop ends on i == k so that no count can overflow i.
         KReal x = 0.0f;
-        for (int32_t i = 0; i <= k; ++i) {
+        for (int32_t i = 0;; ++i) {
             result = place_copy(run, source, cx, cy, i, j, x, s, y);
             if (result != kNoErr) return result;
-            if (i < k) x = next_offset(run.block_method, x, i, run.block_gap, w);
+            if (i == k) break;
+            x = next_offset(run.block_method, x, i, run.block_gap, w);
         }
         if (j == 0) {
             x0 = x;
@@ -219,16 +222,18 @@ KResult make_tower(const Run& run, KArtHandle source) {
     return kNoErr;
 }
 
-KResult make_towers(const ZigguratParameters& p) {
+KResult make_towers(void* block) {
+    const ZigguratParameters& p = *static_cast<const ZigguratParameters*>(block);
+    // A collection that fails leaves no list: no towers.
+    KShellGlobals* g = shell_globals();
+    if (g->selection_count == -1) shell_selection_collect();
+
     Run run{&p, 0, p.block_gap, p.block_gap_method, p.floor_gap, p.floor_gap_method};
+    gSwatchListSuite->count_swatches(nullptr, &run.swatch_count);
     if (p.link_gap == 1) {
         run.floor_gap = p.block_gap;
         run.floor_method = p.block_gap_method;
     }
-    gSwatchListSuite->count_swatches(nullptr, &run.swatch_count);
-
-    KShellGlobals* g = shell_globals();
-    if (g->selection_count == -1) shell_selection_collect();
     for (int32_t i = g->selection_count - 1; i >= 0; --i) {
         KArtHandle source = shell_selection_entry(i);
         if (source == nullptr) continue;
@@ -247,24 +252,5 @@ bool suites_present() {
 }  // namespace
 
 KResult ziggurat_generate(void* block) {
-    ZigguratParameters& p = *static_cast<ZigguratParameters*>(block);
-    int32_t decision = kShellGenerateAnew;
-    KResult result = shell_generation_head(block, &decision);
-    if (result != kNoErr) return result;
-    if (!suites_present()) {
-        shell_selection_free();
-        return kSuiteNotFoundErr;
-    }
-    if (decision == kShellGenerateAnew) {
-        result = make_towers(p);
-        if (result != kNoErr) {
-            shell_selection_free();
-            return result;
-        }
-    }
-    if (p.go_flag == 0) {
-        gDocumentSuite->redraw_document();
-        return kNoErr;
-    }
-    return shell_selection_dispose_all();
+    return shell_replace_selection_run(block, suites_present() ? 1 : 0, make_towers);
 }

@@ -28,11 +28,7 @@ namespace {
 
 ZigguratParameters* parameters(void* block) { return static_cast<ZigguratParameters*>(block); }
 
-KReal draw() {
-    KReal r = 0;
-    if (gRandomSuite != nullptr) gRandomSuite->float_rnd(&r);
-    return r;
-}
+KReal draw() { return shell_draw(); }
 
 // The spacing settings every preset and Tumble start from.
 void reset_spacing(ZigguratParameters* p) {
