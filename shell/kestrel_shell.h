@@ -228,8 +228,8 @@ KSHELL_HIDDEN extern const KArtSpec kShellPathSelectionSpecs[kShellPathSelection
  * head; then, unless the preview is kept, make_anew(block) (suites_ok 0
  * answers "S!Fd" instead); a preview redraws the document and keeps the
  * list, a real run disposes of the sources and frees the list. Any failure
- * frees the list and is returned; a failed make_anew also clears the preview
- * flag, since the art it leaves is no finished preview. */
+ * frees the list, clears the preview flag (the art left is no finished
+ * preview) and is returned. */
 KSHELL_HIDDEN KResult shell_replace_selection_run(void* block, int suites_ok, KResult (*make_anew)(void* block));
 
 /* ---- Random draws and swatch picks shared by the generations ------------- */

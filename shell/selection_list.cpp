@@ -127,7 +127,9 @@ const KArtSpec kShellPathSelectionSpecs[kShellPathSelectionSpecCount] = {
     {kRasterArt, kArtSelected, kArtSelected},       {kMeshArt, kArtSelected, kArtSelected},
 };
 
-KResult shell_replace_selection_run(void* block, int suites_ok, KResult (*make_anew)(void* block)) {
+namespace {
+
+KResult replace_selection(void* block, int suites_ok, KResult (*make_anew)(void* block)) {
     int32_t decision = kShellGenerateAnew;
     KResult result = shell_generation_head(block, &decision);
     if (result != kNoErr) return result;
@@ -138,11 +140,7 @@ KResult shell_replace_selection_run(void* block, int suites_ok, KResult (*make_a
     if (decision == kShellGenerateAnew) {
         result = make_anew(block);
         if (result != kNoErr) {
-            // The art in the document is no longer a finished preview of the
-            // settings: the Go after it must generate anew rather than keep
-            // a partial result (and, the list being gone, the sources).
             shell_selection_free();
-            *shell_preview_flag(block) = 0;
             return result;
         }
     }
@@ -151,4 +149,16 @@ KResult shell_replace_selection_run(void* block, int suites_ok, KResult (*make_a
         return kNoErr;
     }
     return shell_selection_dispose_all();
+}
+
+}  // namespace
+
+KResult shell_replace_selection_run(void* block, int suites_ok, KResult (*make_anew)(void* block)) {
+    const KResult result = replace_selection(block, suites_ok, make_anew);
+    // Whatever failed (the undo at the start too, which leaves the previous
+    // preview's art in place), the document holds no finished preview of
+    // these settings, so the Go that may follow must generate anew rather
+    // than keep a partial result and, the list being gone, the sources.
+    if (result != kNoErr) *shell_preview_flag(block) = 0;
+    return result;
 }

@@ -65,7 +65,9 @@ protected:
     }
 
     // Create the block through a dialog with Preview off (check box 3) and
-    // confirm it; operation counts start again after it.
+    // confirm it; operation counts start again after it. With art selected
+    // the dialog previews as it opens; that art stays until the next Go of
+    // the same command undoes it, so a second dialog before a Go keeps it.
     void confirm_without_preview() {
         ASSERT_EQ(open("check 3 0; ok"), kNoErr);
         host.faults().reset_counts();
