@@ -15,6 +15,7 @@
 
 #include <2geom/path.h>
 
+#include "bench/bench_support.hpp"
 #include "host/adm/dialog_manager.hpp"
 #include "host/core/host.hpp"
 #include "host/document/document.hpp"
@@ -22,31 +23,10 @@
 #include "host/plugins/plugin_manager.hpp"
 
 namespace kh = kestrel::host;
+using kestrel::bench::peak_resident_mb;
+using kestrel::bench::wobbly_path;
 
 namespace {
-
-double peak_resident_mb() {
-    std::ifstream status("/proc/self/status");
-    std::string line;
-    while (std::getline(status, line)) {
-        if (line.rfind("VmHWM:", 0) == 0) return std::stod(line.substr(6)) / 1024.0;
-    }
-    return 0;
-}
-
-// A closed path of ten cubic curves around (cx, cy).
-Geom::Path wobbly_path(double cx, double cy, double r) {
-    Geom::Path p(Geom::Point(cx + r, cy));
-    for (int i = 0; i < 10; ++i) {
-        const double a0 = 2 * M_PI * i / 10, a1 = 2 * M_PI * (i + 1) / 10;
-        const double rr = (i % 2) ? r : r * 0.7;
-        p.appendNew<Geom::CubicBezier>(Geom::Point(cx + rr * std::cos(a0 + 0.1), cy + rr * std::sin(a0 + 0.1)),
-                                       Geom::Point(cx + rr * std::cos(a1 - 0.1), cy + rr * std::sin(a1 - 0.1)),
-                                       Geom::Point(cx + r * std::cos(a1), cy + r * std::sin(a1)));
-    }
-    p.close();
-    return p;
-}
 
 void BM_WanderlustPreview(benchmark::State& state) {
     const int copies = static_cast<int>(state.range(0));

@@ -2,7 +2,6 @@
 // removal), art data setters, queries and handles. The journal that undoes
 // these changes is in undo_journal.cpp.
 #include "host/document/document.hpp"
-#include "host/document/path_bounds.hpp"
 
 #include <algorithm>
 #include <cmath>
@@ -199,8 +198,7 @@ Art& Document::make_art(std::int16_t type) {
 Art& Document::copy_tree(const Art& source) {
     Art& copy = make_art(source.type_);
     copy.path = source.path;
-    copy.path_bounds = source.path_bounds;
-    copy.path_bounds_valid = source.path_bounds_valid;
+    copy.unwarped = source.unwarped;
     copy.style = source.style;
     copy.opacity = source.opacity;
     copy.blending_mode = source.blending_mode;
@@ -346,7 +344,13 @@ void Document::dispose(Art& art) {
 void Document::set_path(Art& art, Geom::Path path) {
     will_modify(art);
     art.path = std::move(path);
-    art.path_bounds_valid = false;
+    art.unwarped.reset();
+}
+
+void Document::set_warped_path(Art& art, Geom::Path warped, std::shared_ptr<const Geom::Path> unwarped) {
+    will_modify(art);
+    art.path = std::move(warped);
+    art.unwarped = std::move(unwarped);
 }
 
 const KPathStyle& Document::style_of(const Art& art) const {
@@ -416,14 +420,8 @@ std::string_view Document::tag(const Art& art, std::string_view name) const {
 void Document::transform(Art& art, const Geom::Affine& matrix, double line_scale, bool scale_lines) {
     will_modify(art);
     if (art.type_ == kPathArt || !art.path.empty()) {
-        art.path *= matrix;
-        // Bounds follow a scale and translation exactly; any other map makes
-        // them be computed anew.
-        if (art.path_bounds_valid && art.path_bounds && matrix[1] == 0 && matrix[2] == 0) {
-            art.path_bounds = Geom::Rect(art.path_bounds->min() * matrix, art.path_bounds->max() * matrix);
-        } else {
-            art.path_bounds_valid = false;
-        }
+        art.path.transform(matrix);
+        art.unwarped.reset();
     }
     if (art.text) {
         art.text->anchor *= matrix;
@@ -442,13 +440,7 @@ void Document::transform(Art& art, const Geom::Affine& matrix, double line_scale
 
 Geom::OptRect Document::geometric_bounds(const Art& art) const {
     Geom::OptRect box;
-    if (!art.path.empty()) {
-        if (!art.path_bounds_valid) {
-            art.path_bounds = exact_path_bounds(art.path);
-            art.path_bounds_valid = true;
-        }
-        box.unionWith(art.path_bounds);
-    }
+    if (!art.path.empty()) box.unionWith(art.path.bounds());
     if (art.text) box.unionWith(text_bounds(*art.text));
     for (const Art* child = art.children_.first; child != nullptr; child = child->next_)
         box.unionWith(geometric_bounds(*child));

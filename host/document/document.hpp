@@ -25,6 +25,7 @@
 #include "ai_document.h"
 #include "ai_text.h"
 #include "host/core/handle_table.hpp"
+#include "host/document/art_path.hpp"
 
 namespace kestrel::host {
 
@@ -81,10 +82,9 @@ struct ArtList {
 // fields below are free to read, and to write after will_modify(art).
 struct Art {
     // ---- data (restored by undo) ----
-    Geom::Path path;                 // outline, artwork coordinates (points, y up); paths, and the frame of placed/raster art
-                                     // (write it through Document::set_path, which keeps the bounds cache right)
-    mutable Geom::OptRect path_bounds;   // exact bounds of path, valid when path_bounds_valid
-    mutable bool path_bounds_valid = false;
+    ArtPath path;                    // outline, artwork coordinates (points, y up); paths, and the frame of placed/raster art;
+                                     // reads as a Geom::Path (write it through Document::set_path)
+    std::shared_ptr<const Geom::Path> unwarped;  // content path of a warped envelope: its outline before the warp; else null
     KPathStyle style{};              // paint of a path; containers and text keep the last style set on them
     KReal opacity = 1;               // 0..1, the object as a whole
     std::int32_t blending_mode = 0;  // kNormalBlend .. kLuminosityBlend
@@ -248,7 +248,11 @@ public:
     // Save art's data once per command so that undo restores it. Call before
     // writing Art fields directly; the setters below call it themselves.
     void will_modify(Art& art);
+    // A new outline; a warped envelope's content path stops being warped.
     void set_path(Art& art, Geom::Path path);
+    // The outline an envelope's warp made of a content path, with the
+    // outline before the warp, from which the next warp starts again.
+    void set_warped_path(Art& art, Geom::Path warped, std::shared_ptr<const Geom::Path> unwarped);
     // The paint of a path; of a container: of its first path (depth first);
     // of text: of its first character; otherwise the art's own style field.
     const KPathStyle& style_of(const Art& art) const;
@@ -264,7 +268,8 @@ public:
     // The tag's value; "" when absent.
     std::string_view tag(const Art& art, std::string_view name) const;
     // Map the geometry of art and its descendants (text: anchor and
-    // orientation). With scale_lines the stroke widths are multiplied by line_scale.
+    // orientation). With scale_lines the stroke widths are multiplied by
+    // line_scale. Mapped content of a warped envelope counts as unwarped.
     void transform(Art& art, const Geom::Affine& matrix, double line_scale = 1.0, bool scale_lines = false);
 
     // ---- art: queries ----

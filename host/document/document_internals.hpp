@@ -57,7 +57,8 @@ private:
 
 // The data of one art object as it was before the command changed it.
 struct SavedArtData {
-    Geom::Path path;
+    ArtPath path;
+    std::shared_ptr<const Geom::Path> unwarped;
     KPathStyle style;
     KReal opacity;
     std::int32_t blending_mode;

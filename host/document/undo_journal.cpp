@@ -14,8 +14,9 @@ void Document::will_modify(Art& art) {
     art.saved_epoch_ = epoch_;
     journal_->entries.push_back(
         {Journal::Kind::art_data, static_cast<std::uint32_t>(journal_->data.size()), &art});
-    journal_->data.push_back(SavedArtData{art.path, art.style, art.opacity, art.blending_mode, art.attributes, art.tags,
-                                          art.warp, art.text ? std::make_unique<TextBody>(*art.text) : nullptr});
+    journal_->data.push_back(SavedArtData{art.path, art.unwarped, art.style, art.opacity, art.blending_mode,
+                                          art.attributes, art.tags, art.warp,
+                                          art.text ? std::make_unique<TextBody>(*art.text) : nullptr});
 }
 
 void Document::begin_command() {
@@ -54,7 +55,7 @@ void Document::undo_command() {
             SavedArtData& saved = journal_->data[e.index];
             Art& art = *e.art;
             art.path = std::move(saved.path);
-            art.path_bounds_valid = false;
+            art.unwarped = std::move(saved.unwarped);
             art.style = saved.style;
             art.opacity = saved.opacity;
             art.blending_mode = saved.blending_mode;

@@ -3,18 +3,20 @@
 //
 // An envelope is an art of type kEnvelopeArt whose children are the wrapped
 // art; its warp parameters live in Art::warp. A warp distorts the content's
-// paths for real (warp_geometry.cpp); the outlines before the warp are kept
-// (unwarped_content.hpp) so that a later warp starts again from them. Text
-// and placed art inside an envelope keep their geometry: only paths warp.
-// Every change goes through the document's journalled operations, so undo
-// reverts envelopes and warps.
+// paths for real (warp_geometry.cpp); each warped path keeps its outline
+// before the warp (Art::unwarped) so that a later warp starts again from it,
+// and any other change of its outline makes that the unwarped one. Text and
+// placed art inside an envelope keep their geometry: only paths warp. Every
+// change goes through the document's journalled operations, so undo reverts
+// envelopes and warps, the unwarped outlines included.
 #include <algorithm>
+#include <memory>
 #include <unordered_set>
 #include <vector>
 
 #include "ai_envelope.h"
+#include "host/document/path_bounds.hpp"
 #include "host/document/suite_args.hpp"
-#include "host/envelope/unwarped_content.hpp"
 #include "host/envelope/warp_geometry.hpp"
 
 namespace kestrel::host {
@@ -89,21 +91,19 @@ KResult apply_warp(KArtHandle envelope, int32_t style, KReal bend, KReal horizon
         require_finite(horizontal_distortion, "horizontal distortion");
         require_finite(vertical_distortion, "vertical distortion");
         Document& doc = host.document();
-        UnwarpedContent& store = UnwarpedContent::of(doc);
 
         std::vector<Art*> paths;
         collect_paths(env, paths);
 
-        // The unwarped outlines: the recorded ones while the content is still
-        // exactly what the last warp made of them, otherwise the content itself.
-        std::vector<Geom::Path> originals;
+        // Each path's outline before the last warp (the document drops it as
+        // soon as anything else changes the path), otherwise the outline it has.
+        std::vector<std::shared_ptr<const Geom::Path>> originals;
         originals.reserve(paths.size());
-        const std::vector<WarpedPath>* record = store.find(envelope);
-        bool restart = record != nullptr && record->size() == paths.size();
-        for (std::size_t k = 0; restart && k < paths.size(); ++k)
-            restart = (*record)[k].art == doc.handle_of(*paths[k]) && (*record)[k].after == paths[k]->path;
-        for (std::size_t k = 0; k < paths.size(); ++k)
-            originals.push_back(restart ? (*record)[k].before : paths[k]->path);
+        Geom::OptRect bounds;
+        for (Art* p : paths) {
+            originals.push_back(p->unwarped != nullptr ? p->unwarped : std::make_shared<const Geom::Path>(p->path.get()));
+            bounds.unionWith(exact_path_bounds(*originals.back()));
+        }
 
         // A style outside 1..15 is the plain envelope.
         WarpParams params;
@@ -118,24 +118,15 @@ KResult apply_warp(KArtHandle envelope, int32_t style, KReal bend, KReal horizon
         env.warp.vertical_distortion = static_cast<KReal>(params.vertical_distortion);
         env.warp.rotate = params.rotate;
 
-        Geom::OptRect bounds;
-        for (const Geom::Path& p : originals) bounds.unionWith(p.boundsExact());
         const Warp warp(params, bounds ? *bounds : Geom::Rect(0, 0, 1, 1));
-
-        if (!bounds || warp.identity()) {
-            for (std::size_t k = 0; k < paths.size(); ++k)
-                if (!(paths[k]->path == originals[k])) doc.set_path(*paths[k], originals[k]);
-            store.forget(envelope);
-            return kNoErr;
-        }
-        std::vector<WarpedPath> warped;
-        warped.reserve(paths.size());
         for (std::size_t k = 0; k < paths.size(); ++k) {
-            Geom::Path after = warp_path(originals[k], warp);
-            doc.set_path(*paths[k], after);
-            warped.push_back({doc.handle_of(*paths[k]), std::move(originals[k]), std::move(after)});
+            if (!bounds || warp.identity()) {
+                if (paths[k]->unwarped != nullptr) doc.set_path(*paths[k], *originals[k]);
+            } else {
+                Geom::Path warped = warp_path(*originals[k], warp);
+                doc.set_warped_path(*paths[k], std::move(warped), std::move(originals[k]));
+            }
         }
-        store.record(envelope, std::move(warped));
         return kNoErr;
     });
 }

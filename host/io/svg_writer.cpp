@@ -233,8 +233,12 @@ private:
                 } else {
                     p[Geom::Y] = height_ - p[Geom::Y];
                 }
-                xs += (k == i ? "" : " ") + num(p[Geom::X]);
-                ys += (k == i ? "" : " ") + num(p[Geom::Y]);
+                if (k != i) {
+                    xs += ' ';
+                    ys += ' ';
+                }
+                xs += num(p[Geom::X]);
+                ys += num(p[Geom::Y]);
                 content += char_text(text.chars[k].code);
             }
             out_ += "<tspan x=\"" + xs + "\" y=\"" + ys + "\" font-size=\"" + num(first.style.font_size) + "\"" +

@@ -1,6 +1,8 @@
-// The document suites through their C tables: setup and redraws, layers,
-// swatch positions and colours, and views with their point conversions.
+// The document suites through their C tables: setup and redraws, colour
+// models, layers, swatch positions and colours, and views with their point
+// conversions.
 #include <cstring>
+#include <memory>
 #include <string>
 
 #include "document_fixture.hpp"
@@ -239,6 +241,45 @@ TEST_F(DocumentSuites, ZoomNarrowsTheViewAboutItsCentre) {
     EXPECT_EQ(view_suite->get_document_view_zoom(reinterpret_cast<KDocumentViewHandle>(doc().swatch_list_handle()), &zoom),
               kBadParameterErr);
 }
+
+// The colour model as the document suite reports it, and the fill records
+// a drop shadow writes in each model (black, or a fill at half strength)
+// kept whole: the host converts nothing between kinds.
+struct ShadowFillCase {
+    int model;
+    KColour black;  // the shadow's fill without half fill
+    KColour half;   // a fill at half strength in the model's kind
+};
+
+class ColourModels : public DocumentTest, public testing::WithParamInterface<ShadowFillCase> {};
+
+TEST_P(ColourModels, SuiteReportsTheModelAndShadowFillsStayAsWritten) {
+    const ShadowFillCase& c = GetParam();
+    host.set_document(std::make_unique<kh::Document>(200, 100, c.model));
+    int16_t model = -1;
+    ASSERT_EQ(document_suite->get_document_colour_model(&model), kNoErr);
+    EXPECT_EQ(model, c.model);
+    const KArtHandle path = h(rect(0, 0, 10, 10));
+    for (const KColour& fill : {c.black, c.half}) {
+        KPathStyle style{};
+        ASSERT_EQ(style_suite->get_path_style(path, &style), kNoErr);
+        style.fill = fill;
+        ASSERT_EQ(style_suite->set_path_style(path, &style), kNoErr);
+        KPathStyle back{};
+        ASSERT_EQ(style_suite->get_path_style(path, &back), kNoErr);
+        EXPECT_EQ(std::memcmp(&back, &style, sizeof style), 0) << c.model << " kind " << fill.kind;
+    }
+    doc().set_colour_model((c.model + 1) % 3);
+    ASSERT_EQ(document_suite->get_document_colour_model(&model), kNoErr);
+    EXPECT_EQ(model, (c.model + 1) % 3);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Models, ColourModels,
+    testing::Values(ShadowFillCase{kGreyModel, kh::grey_colour(0), kh::grey_colour(0.4)},
+                    ShadowFillCase{kRGBModel, kh::rgb_colour(0, 0, 0), kh::rgb_colour(0.4, 0.3, 0.2)},
+                    ShadowFillCase{kCMYKModel, kh::cmyk_colour(1, 1, 1, 1), kh::cmyk_colour(0.05, 0.1, 0.15, 0.2)}),
+    [](const auto& info) { return std::to_string(info.param.model); });
 
 TEST(DocumentModel, NewDocumentDefaults) {
     kh::Document doc;

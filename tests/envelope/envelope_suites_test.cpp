@@ -1,7 +1,7 @@
 // envelope_suites_test.cpp: "AI Envelope Suite": the envelope's structure and
 // place, the consumed shape, undo, warps of the content (recorded parameters,
-// a second warp restarting from the unwarped shape, plain styles) and the
-// refused arguments.
+// a second warp restarting from the unwarped shape, also after an undo and
+// in a copy, plain styles) and the refused arguments.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -134,6 +134,33 @@ TEST_F(EnvelopeTest, ContentChangedAfterAWarpIsWarpedAsItIs) {
     const Geom::Path moved = content(env);
     ASSERT_EQ(suite->apply_warp(h(env), kWarpBulge, 0, 0, 0, 0), kNoErr);
     EXPECT_EQ(content(env), moved);
+}
+
+// Undo of a warp brings back the outline the next warp starts from, not only
+// the warped content.
+TEST_F(EnvelopeTest, UndoneWarpLeavesTheNextWarpStartingFromTheUnwarpedShape) {
+    kh::Art& env = wrapped(0, 0, 100, 50);
+    kh::Art& once = wrapped(0, 0, 100, 50);
+    ASSERT_EQ(suite->apply_warp(h(env), kWarpTwist, 0.9f, 0.3f, 0, 0), kNoErr);
+    const Geom::Path twisted = content(env);
+    doc().begin_command();
+    ASSERT_EQ(suite->apply_warp(h(env), kWarpWave, 0.7f, 0, 0, 1), kNoErr);
+    doc().undo_command();
+    EXPECT_EQ(content(env), twisted);
+    ASSERT_EQ(suite->apply_warp(h(env), kWarpArc, 0.4f, 0, 0.2f, 0), kNoErr);
+    ASSERT_EQ(suite->apply_warp(h(once), kWarpArc, 0.4f, 0, 0.2f, 0), kNoErr);
+    EXPECT_EQ(content(env), content(once));
+}
+
+// A copy of a warped envelope carries the unwarped outline with it.
+TEST_F(EnvelopeTest, DuplicatedEnvelopeWarpsAgainFromTheUnwarpedShape) {
+    kh::Art& env = wrapped(0, 0, 100, 50);
+    const Geom::Path original = content(env);
+    ASSERT_EQ(suite->apply_warp(h(env), kWarpBulge, 0.5f, 0, 0, 0), kNoErr);
+    kh::Art& copy = doc().duplicate(env, kPlaceAboveAll, nullptr);
+    ASSERT_EQ(suite->apply_warp(h(copy), 0, 0, 0, 0, 0), kNoErr);
+    EXPECT_EQ(content(copy), original);
+    EXPECT_NE(content(env), original);
 }
 
 TEST_F(EnvelopeTest, StylesOutsideTheRangeLeaveThePlainEnvelope) {

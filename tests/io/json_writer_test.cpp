@@ -1,9 +1,13 @@
 // The JSON view of a document: its top-level fields, every art kind's fields,
-// colour components per kind and the rounding of reals.
+// colour components per kind and the rounding of reals; an envelope warped
+// through the suite, in JSON and in SVG.
 #include <gtest/gtest.h>
 
+#include "ai_envelope.h"
+#include "host/core/host.hpp"
 #include "host/io/json_writer.hpp"
 #include "host/io/svg_reader.hpp"
+#include "host/io/svg_writer.hpp"
 
 namespace kestrel::host {
 namespace {
@@ -101,6 +105,45 @@ TEST(JsonWriter, EnvelopeTextAndColourKinds) {
     EXPECT_FALSE(art[1].contains("children"));
     // The same document gives the same text.
     EXPECT_EQ(j.dump(), document_json(doc, 0).dump());
+}
+
+// Made as the filters make them: a copy with its own opacity and blending
+// mode, wrapped in an envelope of its duplicate and warped. Both outputs
+// show the warped outline, not the one before the warp.
+TEST(JsonWriter, WarpedEnvelopeInJsonAndSvg) {
+    Host host;
+    Document& doc = host.document();
+    const auto* suite = static_cast<const KEnvelopeSuite*>(host.suites().find(kAIEnvelopeSuite, kAIEnvelopeSuiteVersion));
+    ASSERT_NE(suite, nullptr);
+    Art& copy = doc.new_art(kPathArt, doc.current_layer());
+    const Geom::Path unwarped(Geom::Rect(100, 100, 200, 150));
+    doc.set_path(copy, unwarped);
+    doc.set_opacity(copy, 0.25);
+    doc.set_blending_mode(copy, kColourDodgeBlend);
+    KArtHandle content = doc.handle_of(copy);
+    const KArtHandle shape = doc.handle_of(doc.duplicate(copy, kPlaceAboveAll, nullptr));
+    const KEnvelopeOptions options{0, 50};
+    KArtHandle envelope = nullptr;
+    ASSERT_EQ(suite->make_envelope(&content, 1, shape, &options, &envelope), kNoErr);
+    ASSERT_EQ(suite->apply_warp(envelope, kWarpFlag, 0.5f, 0.25f, -0.5f, 1), kNoErr);
+    ASSERT_NE(copy.path, unwarped);
+
+    const nlohmann::json art = document_json(doc, 0)["layers"][0]["art"];
+    ASSERT_EQ(art.size(), 1u);  // the shape is gone
+    EXPECT_EQ(art[0]["type"], "envelope");
+    EXPECT_EQ(art[0]["warp"], (nlohmann::json{{"style", kWarpFlag}, {"bend", 0.5}, {"horizontal_distortion", 0.25},
+                                              {"vertical_distortion", -0.5}, {"rotate", true}}));
+    ASSERT_EQ(art[0]["children"].size(), 1u);
+    const nlohmann::json& member = art[0]["children"][0];
+    EXPECT_EQ(member["d"], svg_path_data(Geom::PathVector(copy.path)));
+    EXPECT_EQ(member["opacity"], 0.25);
+    EXPECT_EQ(member["blend_mode"], kColourDodgeBlend);
+
+    const std::string svg = write_svg(doc);
+    const std::string drawn = "    <g>\n      <path d=\"" + svg_path_data(Geom::PathVector(copy.path), doc.page_height()) + "\"";
+    EXPECT_NE(svg.find(drawn), std::string::npos) << svg;
+    EXPECT_NE(svg.find("opacity=\"0.25\" style=\"mix-blend-mode:color-dodge\"/>\n    </g>"), std::string::npos) << svg;
+    EXPECT_EQ(svg.find(svg_path_data(Geom::PathVector(unwarped), doc.page_height())), std::string::npos);
 }
 
 }  // namespace
