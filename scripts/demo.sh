@@ -14,4 +14,7 @@ mkdir -p "$root/demo"
 "$kestrel" run ziggurat -o "$root/demo/ziggurat.svg"
 "$kestrel" run ziggurat -o "$root/demo/ziggurat.png" --set drop_shadow=1 --set fill=1 --set alternate=1 \
   --set block_gap_method=4
+"$kestrel" run scatterbox -o "$root/demo/scatterbox.svg"
+"$kestrel" run scatterbox -o "$root/demo/scatterbox.png" --default-style "fill:#c33;stroke:#000;stroke-width:1" \
+  --set fill=1 --set drop_shadow=1 --set basic_pattern=1 --set number_of_shapes=30 --set rotation_max=90
 echo "wrote the pictures of demo/: $(cd "$root/demo" && ls | tr '\n' ' ')"

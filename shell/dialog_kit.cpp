@@ -17,18 +17,11 @@ enum { kKitMaxItems = 256 };
 KADMDialog gKitDialog = nullptr;
 KADMItem gKitItems[kKitMaxItems];
 
-int32_t* int_field(void* block, int32_t index) { return static_cast<int32_t*>(block) + index; }
-KReal* real_field(void* block, int32_t index) { return reinterpret_cast<KReal*>(static_cast<int32_t*>(block) + index); }
 int32_t int_at(const void* block, int32_t index) { return static_cast<const int32_t*>(block)[index]; }
 KReal real_at(const void* block, int32_t index) {
     return reinterpret_cast<const KReal*>(static_cast<const int32_t*>(block) + index)[0];
 }
 
-KADMItem item_of(KADMDialog dialog, int32_t id) {
-    KADMItem item = nullptr;
-    gADMDialogSuite->get_item(dialog, id, &item);
-    return item;
-}
 
 KADMDialog dialog_of(KADMItem item) {
     KADMDialog dialog = nullptr;
@@ -40,7 +33,7 @@ KADMDialog dialog_of(KADMItem item) {
 // the table was built for.
 KADMItem created_item(KADMDialog dialog, int32_t index) {
     if (dialog == gKitDialog && index < kKitMaxItems) return gKitItems[index];
-    return item_of(dialog, description()->items[index].id);
+    return shell_dialog_item(dialog, description()->items[index].id);
 }
 
 const KShellItem* table_item(int32_t id) {
@@ -161,45 +154,19 @@ void fill_popups(KADMDialog dialog, const void* block) {
     if (d->popups != nullptr) {
         for (int32_t i = 0; i < d->popup_count; ++i) {
             const KShellPopup& p = d->popups[i];
-            if (KADMItem popup = item_of(dialog, p.item)) fill_popup(popup, p.entries, p.entry_count, int_at(block, p.field));
+            if (KADMItem popup = shell_dialog_item(dialog, p.item)) fill_popup(popup, p.entries, p.entry_count, int_at(block, p.field));
         }
         return;
     }
     for (int32_t i = 0; i < d->item_count; ++i) {
         if (d->items[i].type != kKitPresetsPopup) continue;
-        if (KADMItem popup = item_of(dialog, d->items[i].id)) {
+        if (KADMItem popup = shell_dialog_item(dialog, d->items[i].id)) {
             fill_popup(popup, d->presets, d->preset_count, int_at(block, d->preset_field));
         }
     }
 }
 
-// The id of a popup's chosen entry; fallback when none is chosen.
-int32_t chosen_entry_id(KADMItem popup, int32_t fallback) {
-    KADMList list = nullptr;
-    KADMEntry entry = nullptr;
-    int32_t id = fallback;
-    if (gADMItemSuite->get_list(popup, &list) != kNoErr || list == nullptr) return fallback;
-    if (gADMListSuite->get_active_entry(list, &entry) != kNoErr || entry == nullptr) return fallback;
-    if (gADMEntrySuite->get_id(entry, &id) != kNoErr) return fallback;
-    return id;
-}
 
-// Choose the entry of a popup whose id is entry_id.
-void choose_entry_id(KADMItem popup, int32_t entry_id) {
-    KADMList list = nullptr;
-    int32_t count = 0;
-    if (gADMItemSuite->get_list(popup, &list) != kNoErr || list == nullptr) return;
-    gADMListSuite->count_entries(list, &count);
-    for (int32_t i = 0; i < count; ++i) {
-        KADMEntry entry = nullptr;
-        int32_t id = -1;
-        gADMListSuite->get_entry(list, i, &entry);
-        if (entry != nullptr && gADMEntrySuite->get_id(entry, &id) == kNoErr && id == entry_id) {
-            gADMEntrySuite->select(entry, 1);
-            return;
-        }
-    }
-}
 
 // Read every value item into its field (the Preview check box is read on
 // its own, before the others).
@@ -211,11 +178,11 @@ void read_items(KADMDialog dialog, void* block) {
         KADMItem item = created_item(dialog, i);
         if (item == nullptr) continue;
         switch (spec.field_kind) {
-            case kKitFieldInt: gADMItemSuite->get_int_value(item, int_field(block, spec.field)); break;
-            case kKitFieldReal: gADMItemSuite->get_float_value(item, real_field(block, spec.field)); break;
-            case kKitFieldBool: gADMItemSuite->get_boolean_value(item, int_field(block, spec.field)); break;
+            case kKitFieldInt: gADMItemSuite->get_int_value(item, shell_int_field(block, spec.field)); break;
+            case kKitFieldReal: gADMItemSuite->get_float_value(item, shell_real_field(block, spec.field)); break;
+            case kKitFieldBool: gADMItemSuite->get_boolean_value(item, shell_int_field(block, spec.field)); break;
             case kKitFieldPopup:
-                *int_field(block, spec.field) = chosen_entry_id(item, int_at(block, spec.field));
+                *shell_int_field(block, spec.field) = shell_popup_chosen_id(item, int_at(block, spec.field));
                 break;
             default: break;
         }
@@ -245,6 +212,38 @@ void tumble(void* block, int32_t) {
 
 }  // namespace
 
+KADMItem shell_dialog_item(KADMDialog dialog, int32_t id) {
+    KADMItem item = nullptr;
+    gADMDialogSuite->get_item(dialog, id, &item);
+    return item;
+}
+
+int32_t shell_popup_chosen_id(KADMItem popup, int32_t fallback) {
+    KADMList list = nullptr;
+    KADMEntry entry = nullptr;
+    int32_t id = fallback;
+    if (gADMItemSuite->get_list(popup, &list) != kNoErr || list == nullptr) return fallback;
+    if (gADMListSuite->get_active_entry(list, &entry) != kNoErr || entry == nullptr) return fallback;
+    if (gADMEntrySuite->get_id(entry, &id) != kNoErr) return fallback;
+    return id;
+}
+
+void shell_popup_choose_id(KADMItem popup, int32_t entry_id) {
+    KADMList list = nullptr;
+    int32_t count = 0;
+    if (gADMItemSuite->get_list(popup, &list) != kNoErr || list == nullptr) return;
+    gADMListSuite->count_entries(list, &count);
+    for (int32_t i = 0; i < count; ++i) {
+        KADMEntry entry = nullptr;
+        int32_t id = -1;
+        gADMListSuite->get_entry(list, i, &entry);
+        if (entry != nullptr && gADMEntrySuite->get_id(entry, &id) == kNoErr && id == entry_id) {
+            gADMEntrySuite->select(entry, 1);
+            return;
+        }
+    }
+}
+
 void* shell_dialog_block(KADMDialog dialog) {
     void* data = nullptr;
     gADMDialogSuite->get_user_data(dialog, &data);
@@ -257,11 +256,11 @@ void shell_dialog_save_position(KADMDialog dialog, void* block) {
     KIntRect r{};
     if (gADMDialogSuite->get_bounds_rect(dialog, &r) != kNoErr) return;
     const int32_t b = description()->bounds_field;
-    *int_field(block, b) = r.left;
-    *int_field(block, b + 1) = r.top;
-    *int_field(block, b + 2) = r.right;
-    *int_field(block, b + 3) = r.bottom;
-    *int_field(block, b + 4) = 1;
+    *shell_int_field(block, b) = r.left;
+    *shell_int_field(block, b + 1) = r.top;
+    *shell_int_field(block, b + 2) = r.right;
+    *shell_int_field(block, b + 3) = r.bottom;
+    *shell_int_field(block, b + 4) = 1;
 }
 
 void shell_dialog_write_items(KADMDialog dialog, const void* block) {
@@ -275,7 +274,7 @@ void shell_dialog_write_items(KADMDialog dialog, const void* block) {
             case kKitFieldInt: gADMItemSuite->set_int_value(item, int_at(block, spec.field)); break;
             case kKitFieldReal: gADMItemSuite->set_float_value(item, real_at(block, spec.field)); break;
             case kKitFieldBool: gADMItemSuite->set_boolean_value(item, int_at(block, spec.field)); break;
-            case kKitFieldPopup: choose_entry_id(item, int_at(block, spec.field)); break;
+            case kKitFieldPopup: shell_popup_choose_id(item, int_at(block, spec.field)); break;
             default: break;
         }
     }
@@ -289,21 +288,21 @@ void shell_dialog_refresh(KADMDialog dialog, const void* block) {
         if (page < 1 || page > d->page_count) page = 1;
         const KShellPage& shown = d->pages[page - 1];
         // The apply notifier may move the block; nothing is read after it.
-        if (KADMItem item = item_of(dialog, shown.refresh_item)) gADMItemSuite->send_notify(item, kADMUserChangedNotifier);
-        if (KADMItem button = item_of(dialog, shown.button)) gADMItemSuite->send_notify(button, kADMUserChangedNotifier);
+        if (KADMItem item = shell_dialog_item(dialog, shown.refresh_item)) gADMItemSuite->send_notify(item, kADMUserChangedNotifier);
+        if (KADMItem button = shell_dialog_item(dialog, shown.button)) gADMItemSuite->send_notify(button, kADMUserChangedNotifier);
         return;
     }
-    if (KADMItem item = item_of(dialog, d->refresh_item)) gADMItemSuite->send_notify(item, kADMUserChangedNotifier);
+    if (KADMItem item = shell_dialog_item(dialog, d->refresh_item)) gADMItemSuite->send_notify(item, kADMUserChangedNotifier);
 }
 
 void shell_dialog_show_page(KADMDialog dialog, void* block, int32_t page) {
     const KShellDialog* d = description();
     if (d->page_count <= 0 || d->pages == nullptr || page < 1 || page > d->page_count) return;
-    *int_field(block, d->page_field) = page;
+    *shell_int_field(block, d->page_field) = page;
     for (int32_t p = 0; p < d->page_count; ++p) {
-        if (KADMItem caption = item_of(dialog, d->pages[p].caption)) gADMItemSuite->set_font(caption, 0);
+        if (KADMItem caption = shell_dialog_item(dialog, d->pages[p].caption)) gADMItemSuite->set_font(caption, 0);
     }
-    if (KADMItem caption = item_of(dialog, d->pages[page - 1].caption)) gADMItemSuite->set_font(caption, 5);
+    if (KADMItem caption = shell_dialog_item(dialog, d->pages[page - 1].caption)) gADMItemSuite->set_font(caption, 5);
     // Items are shown or hidden by their table entry, so that items of
     // different pages that share an id are each reached.
     for (int32_t i = 0; i < d->item_count; ++i) {
@@ -343,7 +342,7 @@ KResult shell_dialog_init_proc(KADMDialog dialog) {
         }
     }
     // OK stays usable through the dialog manager (Return ends with item 1).
-    if (KADMItem ok = item_of(dialog, kADMOKItem)) gADMItemSuite->enable(ok, 0);
+    if (KADMItem ok = shell_dialog_item(dialog, kADMOKItem)) gADMItemSuite->enable(ok, 0);
     // Collecting frees a list still held, so none is lost; the result is
     // not needed here (the generation collects again when there is none).
     if (kShellDeliverable.has_selection_list) shell_selection_collect();
@@ -358,8 +357,8 @@ void shell_apply_notify(KADMItem item, KADMNotifier notifier) {
     if (block == nullptr) return;
     const KShellDialog* d = description();
     *shell_go_flag(block) = 0;
-    if (KADMItem preview = item_of(dialog, d->preview_item)) {
-        gADMItemSuite->get_boolean_value(preview, int_field(block, d->preview_field));
+    if (KADMItem preview = shell_dialog_item(dialog, d->preview_item)) {
+        gADMItemSuite->get_boolean_value(preview, shell_int_field(block, d->preview_field));
     }
     if (d->apply_skips_position == 0) shell_dialog_save_position(dialog, block);
     read_items(dialog, block);
@@ -379,7 +378,7 @@ void shell_presets_notify(KADMItem item, KADMNotifier notifier) {
     const int32_t fallback = block != nullptr ? int_at(block, description()->preset_field) : 0;
     // The chosen entry is read after the default handling, inside the step.
     gADMItemSuite->default_notify(item, notifier);
-    const int32_t id = chosen_entry_id(item, fallback);
+    const int32_t id = shell_popup_chosen_id(item, fallback);
     if (block == nullptr) return;
     apply_preset(block, id);
     shell_dialog_write_items(dialog, block);
@@ -391,7 +390,7 @@ void shell_tumble_notify(KADMItem item, KADMNotifier notifier) { change_and_show
 void shell_view_zoom_notify(KADMItem item, KADMNotifier) {
     void* block = shell_item_block(item);
     if (block == nullptr) return;
-    KReal* zoom = real_field(block, description()->view_zoom_field);
+    KReal* zoom = shell_real_field(block, description()->view_zoom_field);
     gADMItemSuite->get_float_value(item, zoom);
     KDocumentViewHandle view = nullptr;
     if (gDocumentViewSuite == nullptr || gDocumentViewSuite->get_nth_document_view(0, &view) != kNoErr) return;
@@ -410,7 +409,7 @@ void shell_page_notify(KADMItem item, KADMNotifier) {
     void* block = shell_dialog_block(dialog);
     if (block == nullptr) return;
     for (int32_t p = 0; p < d->page_count; ++p) {
-        if (item_of(dialog, d->pages[p].button) == item) {
+        if (shell_dialog_item(dialog, d->pages[p].button) == item) {
             shell_dialog_show_page(dialog, block, p + 1);
             return;
         }
@@ -453,13 +452,13 @@ KBool shell_drag_track(KADMItem item, KADMTracker tracker) {
             gDocumentViewSuite->view_point_to_artwork_point(view, &point, &artwork) == kNoErr) {
             const KReal value = shell_drag_value(button, artwork.h, artwork.v);
             const KShellItem* driven = table_item(button->drives);
-            KADMItem target = item_of(dialog, button->drives);
+            KADMItem target = shell_dialog_item(dialog, button->drives);
             if (driven != nullptr && driven->field >= 0 && target != nullptr) {
                 if (driven->field_kind == kKitFieldInt) {
-                    *int_field(block, driven->field) = static_cast<int32_t>(value);
+                    *shell_int_field(block, driven->field) = static_cast<int32_t>(value);
                     gADMItemSuite->set_int_value(target, static_cast<int32_t>(value));
                 } else {
-                    *real_field(block, driven->field) = value;
+                    *shell_real_field(block, driven->field) = value;
                     gADMItemSuite->set_float_value(target, value);
                 }
             }

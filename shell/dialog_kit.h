@@ -155,6 +155,18 @@ KSHELL_HIDDEN void shell_ok_notify(KADMItem item, KADMNotifier notifier);
 KSHELL_HIDDEN void shell_page_notify(KADMItem item, KADMNotifier notifier);
 KSHELL_HIDDEN KBool shell_drag_track(KADMItem item, KADMTracker tracker);
 
+/* Field index (32-bit fields counted from 0) of a parameter block, as an
+ * integer or a real. */
+static inline int32_t* shell_int_field(void* block, int32_t index) { return (int32_t*)block + index; }
+static inline KReal* shell_real_field(void* block, int32_t index) { return (KReal*)((int32_t*)block + index); }
+
+/* The item of dialog with id (null when there is none). */
+KSHELL_HIDDEN KADMItem shell_dialog_item(KADMDialog dialog, int32_t id);
+/* The id of a popup's chosen entry; fallback when none is chosen. */
+KSHELL_HIDDEN int32_t shell_popup_chosen_id(KADMItem popup, int32_t fallback);
+/* Choose the entry of a popup whose id is entry_id (none when there is no such entry). */
+KSHELL_HIDDEN void shell_popup_choose_id(KADMItem popup, int32_t entry_id);
+
 /* The parameter block of a dialog or of an item's dialog (its user data). */
 KSHELL_HIDDEN void* shell_dialog_block(KADMDialog dialog);
 KSHELL_HIDDEN void* shell_item_block(KADMItem item);

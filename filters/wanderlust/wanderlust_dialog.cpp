@@ -79,9 +79,9 @@ const KShellItem kItems[] = {
 // The generation ignores the vertical jitter while the direction is random.
 void enable_rules(KADMDialog dialog, const void* block) {
     const WanderlustParameters* p = static_cast<const WanderlustParameters*>(block);
-    KADMItem jitter_y = nullptr;
-    gADMDialogSuite->get_item(dialog, kJitterYItem, &jitter_y);
-    if (jitter_y != nullptr) gADMItemSuite->enable(jitter_y, p->random_direction == 0 ? 1 : 0);
+    if (KADMItem jitter_y = shell_dialog_item(dialog, kJitterYItem)) {
+        gADMItemSuite->enable(jitter_y, p->random_direction == 0 ? 1 : 0);
+    }
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 
 #include "filters/wanderlust/wanderlust_dialog.h"
 #include "filters/wanderlust/wanderlust_parameters.h"
+#include "shell/mirror_pattern.h"
 
 namespace {
 
@@ -21,7 +22,9 @@ struct Centre {
 };
 
 Centre centre_of(const KRealRect& r) {
-    return {r.left - (r.right - r.left) * -0.5f, r.bottom - (r.top - r.bottom) * -0.5f};
+    Centre c{};
+    shell_bounds_centre(&r, &c.x, &c.y);
+    return c;
 }
 
 // Replace a colour's components by draws: three for process and RGB
@@ -78,43 +81,6 @@ KResult bounds_centre(KArtHandle art, Centre& out) {
     return kNoErr;
 }
 
-// The three mirror images of copy q, whose centre before its push was c.
-KResult mirror_images(KArtHandle q, int16_t type, Centre c) {
-    KArtHandle images[3] = {nullptr, nullptr, nullptr};
-    // Moves that carry each image to the far side of the copy's old centre:
-    // by x only, by both, by y only (as multiples of the push).
-    const KReal move_x[3] = {1.0f, 1.0f, 0.0f};
-    const KReal move_y[3] = {0.0f, 1.0f, 1.0f};
-    const KReal flip_x[3] = {-1.0f, -1.0f, 1.0f};
-    const KReal flip_y[3] = {1.0f, -1.0f, -1.0f};
-    for (int i = 0; i < 3; ++i) {
-        KResult result = gArtSuite->duplicate_art(q, kPlaceAboveAll, q, &images[i]);
-        if (result != kNoErr) return result;
-        Centre m{};
-        result = bounds_centre(images[i], m);
-        if (result != kNoErr) return result;
-        KMatrix matrix{};
-        gRealMathSuite->matrix_set_translate(&matrix, -m.x, -m.y);
-        gRealMathSuite->matrix_concat_translate(&matrix, m.x, m.y);
-        gRealMathSuite->matrix_concat_translate(&matrix, move_x[i] * (2.0f * (c.x - m.x)),
-                                                move_y[i] * (2.0f * (c.y - m.y)));
-        result = transform(images[i], type, matrix, nullptr, 0);
-        if (result != kNoErr) return result;
-    }
-    for (int i = 0; i < 3; ++i) {
-        Centre e{};
-        KResult result = bounds_centre(images[i], e);
-        if (result != kNoErr) return result;
-        KMatrix matrix{};
-        gRealMathSuite->matrix_set_translate(&matrix, -e.x, -e.y);
-        gRealMathSuite->matrix_concat_scale(&matrix, flip_x[i], flip_y[i]);
-        gRealMathSuite->matrix_concat_translate(&matrix, e.x, e.y);
-        result = transform(images[i], type, matrix, nullptr, 0);
-        if (result != kNoErr) return result;
-    }
-    return kNoErr;
-}
-
 // The chain of one source object.
 KResult make_chain(WanderlustParameters& p, KArtHandle source, KReal step_x, KReal step_y, int32_t swatch_count) {
     KReal s = 1.0f;
@@ -141,7 +107,8 @@ KResult make_chain(WanderlustParameters& p, KArtHandle source, KReal step_x, KRe
             result = transform(copy, type, matrix, &p, swatch_count);
             if (result != kNoErr) return result;
             if (p.basic_pattern == 1) {
-                result = mirror_images(copy, type, c);
+                const KShellMirrorOptions mirror = {c.x, c.y, 1, 1};
+                result = shell_mirror_images(copy, &mirror);
                 if (result != kNoErr) return result;
             }
         }

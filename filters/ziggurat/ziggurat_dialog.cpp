@@ -135,9 +135,7 @@ const KShellPopup kPopups[] = {
 #undef FIELD_OF
 
 void enable(KADMDialog dialog, int32_t id, bool on) {
-    KADMItem item = nullptr;
-    gADMDialogSuite->get_item(dialog, id, &item);
-    if (item != nullptr) gADMItemSuite->enable(item, on ? 1 : 0);
+    if (KADMItem item = shell_dialog_item(dialog, id)) gADMItemSuite->enable(item, on ? 1 : 0);
 }
 
 // The shadow options mean nothing without a shadow; with the gap linked the

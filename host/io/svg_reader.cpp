@@ -300,6 +300,54 @@ constexpr std::array<std::string_view, 10> kPropertyNames = {
     "fill", "stroke", "stroke-width", "fill-rule", "opacity", "fill-opacity", "stroke-opacity",
     "mix-blend-mode", "display", "transform"};
 
+// The declarations of a style attribute ("fill: red; stroke: none") into
+// props, each overriding what props held; transform is no style property.
+void read_declarations(std::string_view style, Properties& props) {
+    std::size_t i = 0;
+    while (i < style.size()) {
+        std::size_t end = style.find(';', i);
+        if (end == std::string_view::npos) end = style.size();
+        const std::string_view decl = style.substr(i, end - i);
+        i = end + 1;
+        const std::size_t colon = decl.find(':');
+        if (colon == std::string_view::npos) {
+            if (!trim(decl).empty()) throw BadValue{"bad style declaration \"" + std::string(trim(decl)) + "\""};
+            continue;
+        }
+        const std::string key = lower(trim(decl.substr(0, colon)));
+        std::string_view value = trim(decl.substr(colon + 1));
+        if (value.ends_with("!important")) value = trim(value.substr(0, value.size() - 10));
+        if (key != "transform") props[key] = std::string(value);
+    }
+}
+
+// The document's default path style (what new shapes are painted with):
+// style with the fill and stroke (a colour or none), stroke-width (points,
+// whatever the viewBox) and fill-rule that the declarations give. Any other
+// property is refused, so that a misspelt one does not pass unnoticed.
+KPathStyle default_style_from(std::string_view declarations, KPathStyle style) {
+    Properties props;
+    read_declarations(declarations, props);
+    for (const auto& [key, value] : props) {
+        if (key == "fill" || key == "stroke") {
+            const std::optional<KColour> colour = parse_colour(value);
+            (key == "fill" ? style.fill_paint : style.stroke_paint) = colour ? 1 : 0;
+            if (colour) (key == "fill" ? style.fill : style.stroke) = *colour;
+        } else if (key == "stroke-width") {
+            const double w = parse_number(value, "stroke-width");
+            if (w < 0) throw BadValue{"negative stroke-width"};
+            style.stroke_width = static_cast<KReal>(w);
+        } else if (key == "fill-rule") {
+            const std::string rule = lower(trim(value));
+            if (rule != "evenodd" && rule != "nonzero") throw BadValue{"bad fill-rule \"" + value + "\""};
+            style.even_odd = rule == "evenodd" ? 1 : 0;
+        } else {
+            throw BadValue{"\"" + key + "\" is not a default style property (fill, stroke, stroke-width, fill-rule)"};
+        }
+    }
+    return style;
+}
+
 // Deeper nesting than this is refused: the reader walks the tree recursively.
 constexpr int kMaxDepth = 200;
 
@@ -372,6 +420,8 @@ private:
         }
         result_.document = std::make_unique<Document>(*width, *height, model);
         doc_ = result_.document.get();
+        if (const auto d = root.attribute((prefix_ + "default-style").c_str()))
+            doc_->set_default_path_style(default_style_from(d.value(), doc_->default_path_style()));
 
         // User units to page points (viewBox and preserveAspectRatio), then y up.
         Geom::Affine to_page = Geom::identity();
@@ -411,23 +461,7 @@ private:
         Properties props;
         for (std::string_view name : kPropertyNames)
             if (const auto attr = node.attribute(std::string(name).c_str())) props[std::string(name)] = attr.value();
-        const std::string_view style = node.attribute("style").value();
-        std::size_t i = 0;
-        while (i < style.size()) {
-            std::size_t end = style.find(';', i);
-            if (end == std::string_view::npos) end = style.size();
-            const std::string_view decl = style.substr(i, end - i);
-            i = end + 1;
-            const std::size_t colon = decl.find(':');
-            if (colon == std::string_view::npos) {
-                if (!trim(decl).empty()) throw BadValue{"bad style declaration \"" + std::string(trim(decl)) + "\""};
-                continue;
-            }
-            const std::string key = lower(trim(decl.substr(0, colon)));
-            std::string_view value = trim(decl.substr(colon + 1));
-            if (value.ends_with("!important")) value = trim(value.substr(0, value.size() - 10));
-            if (key != "transform") props[key] = std::string(value);
-        }
+        read_declarations(node.attribute("style").value(), props);
         return props;
     }
 
@@ -669,6 +703,14 @@ private:
 };
 
 }  // namespace
+
+KPathStyle parse_default_style(std::string_view declarations, const KPathStyle& base) {
+    try {
+        return default_style_from(declarations, base);
+    } catch (const BadValue& bad) {
+        throw std::invalid_argument(bad.what);
+    }
+}
 
 SvgReadResult read_svg_string(std::string_view text, std::string_view name) {
     return Reader(text, name).run();

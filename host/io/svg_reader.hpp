@@ -4,7 +4,10 @@
 // the warnings met on the way; malformed input throws SvgError naming the file and line.
 // Kestrel's own attributes live in the namespace xmlns:kestrel="urn:kestrel":
 //   kestrel:colour-model="grey|rgb|cmyk" on the root svg element (default rgb), and
-//   kestrel:selected="0|1" on any drawing element (unmarked art stays unselected).
+//   kestrel:selected="0|1" on any drawing element (unmarked art stays unselected), and
+//   kestrel:default-style="fill:#c33; stroke:#000; stroke-width:1" on the root: the
+//   document's default path style, which new shapes are painted with (see
+//   parse_default_style).
 // Besides the CSS colour syntaxes, fill and stroke accept device-cmyk(c m y k) and
 // device-gray(g) (components 0..1 or percentages), read as process and grey colours;
 // every colour keeps the kind it is written in, whatever the document's colour model.
@@ -41,6 +44,12 @@ struct SvgReadResult {
     std::vector<std::string> warnings;   // "<file>:<line>: <what>", in document order
     bool selection_marked = false;       // true when some element carries kestrel:selected
 };
+
+// The default path style from style declarations, as in a style attribute: fill and
+// stroke (a colour or none), stroke-width (points) and fill-rule (evenodd, nonzero)
+// replace those of base; the rest of base stays. Any other property, or a malformed
+// value, throws std::invalid_argument naming it.
+KPathStyle parse_default_style(std::string_view declarations, const KPathStyle& base);
 
 // Read and parse an SVG file; SvgError when it cannot be read or is malformed.
 SvgReadResult read_svg_file(const std::filesystem::path& file);

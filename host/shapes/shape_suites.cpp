@@ -6,9 +6,12 @@
 // reals must be finite; sizes and radii count by their magnitude (a box of
 // height -10 is the box of height 10); too few or too many vertices answer
 // kBadParameterErr (a path holds at most 32767 anchors, the path suite's
-// 16-bit count).
+// 16-bit count). So does an outline that would be a single point (every
+// size or radius 0: art without bounds), or one that leaves the range of the
+// suite's 32-bit reals (a spiral that grows by its decay over many turns).
 #include <cmath>
 #include <cstdint>
+#include <limits>
 
 #include "ai_shape.h"
 #include "host/document/suite_args.hpp"
@@ -21,6 +24,11 @@ constexpr std::int32_t kMaxAnchors = 32767;
 
 // The new path, frontmost on the current layer, reversed on request.
 KResult place_shape(Host& host, Geom::Path path, KBool reverse, KArtHandle* out_art) {
+    const Geom::OptRect box = path.boundsFast();
+    if (!box || (box->width() == 0 && box->height() == 0)) fail(kBadParameterErr, "the shape has no extent");
+    const double limit = std::numeric_limits<KReal>::max();
+    for (const double v : {box->left(), box->right(), box->top(), box->bottom()})
+        if (!(std::fabs(v) <= limit)) fail(kBadParameterErr, "the shape lies outside the range of points");
     if (reverse) path = path.reversed();
     Document& doc = host.document();
     Art& art = doc.new_art(kPathArt, kPlaceAboveAll, nullptr);

@@ -332,6 +332,40 @@ TEST(SvgReaderKestrel, ColourModelAndSelection) {
     EXPECT_FALSE(only(unmarked).selected());
 }
 
+// The document's default path style, which new shapes are painted with:
+// only the declared parts change, in points whatever the viewBox, and the
+// drawing's own elements keep their paint.
+TEST(SvgReaderKestrel, DefaultStyle) {
+    const auto r = read(svg("<rect width=\"1\" height=\"1\"/>",
+                            "width=\"100\" height=\"100\" viewBox=\"0 0 10 10\" kestrel:colour-model=\"cmyk\" "
+                            "kestrel:default-style=\"fill:#c33; stroke:none; stroke-width:2.5; fill-rule:evenodd\""));
+    const KPathStyle& d = r.document->default_path_style();
+    EXPECT_EQ(d.fill_paint, 1);
+    EXPECT_EQ(d.fill.kind, kRGBColour);
+    EXPECT_FLOAT_EQ(d.fill.body[0], 0.8f);
+    EXPECT_FLOAT_EQ(d.fill.body[1], 0.2f);
+    EXPECT_EQ(d.stroke_paint, 0);
+    EXPECT_EQ(d.stroke.kind, kProcessColour);  // kept from the model's default
+    EXPECT_FLOAT_EQ(d.stroke_width, 2.5f);
+    EXPECT_EQ(d.even_odd, 1);
+    EXPECT_FLOAT_EQ(d.miter_limit, 4.0f);
+    const Art& rect = only(r);
+    EXPECT_EQ(rect.style.fill.kind, kProcessColour);  // the SVG default black
+    EXPECT_FLOAT_EQ(rect.style.stroke_width, 10.0f);  // 1 user unit
+    EXPECT_EQ(rect.style.even_odd, 0);
+
+    // The command-line host's --default-style goes through the same parser.
+    const KPathStyle base = d;
+    const KPathStyle grey = parse_default_style(" stroke : device-gray(0.5) ;fill:none;", base);
+    EXPECT_EQ(grey.fill_paint, 0);
+    EXPECT_EQ(grey.stroke_paint, 1);
+    EXPECT_EQ(grey.stroke.kind, kGreyColour);
+    EXPECT_FLOAT_EQ(grey.stroke_width, 2.5f);
+    for (const char* bad : {"fil:red", "fill:url(#g)", "stroke-width:-1", "stroke-width:wide", "fill-rule:odd", "fill"}) {
+        EXPECT_THROW(parse_default_style(bad, base), std::invalid_argument) << bad;
+    }
+}
+
 TEST(SvgReaderWarnings, UnsupportedElementsOnceEach) {
     const auto r = read(svg("\n<text x=\"1\" y=\"1\">hi<tspan>x</tspan></text>\n<image href=\"a.png\"/>\n"
                             "<defs><rect width=\"1\" height=\"1\"/></defs>\n<use href=\"#a\"/>\n<title>t</title>\n"
@@ -390,6 +424,10 @@ TEST(SvgReaderErrors, MalformedInputNamesFileAndLine) {
         {"bad page size", "<svg xmlns=\"http://www.w3.org/2000/svg\"\n width=\"10furlong\"/>", 1, "bad length"},
         {"bad colour model", svg("", "kestrel:colour-model=\"hsv\""), 1, "bad colour model"},
         {"bad selected", svg("\n<rect width=\"1\" height=\"1\" kestrel:selected=\"yes\"/>"), 2, "bad selected"},
+        {"bad default style", "<svg xmlns=\"http://www.w3.org/2000/svg\" xmlns:kestrel=\"urn:kestrel\"\n"
+                              " kestrel:default-style=\"stroke:blurple\"/>", 1, "bad colour"},
+        {"unknown default style property", svg("", "kestrel:default-style=\"opacity:0.5\""), 1,
+         "not a default style property"},
         {"not svg", "<html/>", 1, "root element"},
         {"empty", "", 1, "XML error"},
         {"out of range", svg("\n<rect width=\"1e300\" height=\"1\" transform=\"scale(1e300)\"/>"), 2, "out of range"},

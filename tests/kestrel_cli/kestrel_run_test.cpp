@@ -150,6 +150,36 @@ TEST(KestrelRun, RunsOnAnSvgInputGivenAfterOptions) {
     EXPECT_NE(bad.out.find("in.svg:1"), std::string::npos) << bad.out;
 }
 
+TEST(KestrelRun, ScatterboxPaintsNewShapesWithTheDefaultStyle) {
+    const std::string d = temp("scatter.json"), svg = temp("styled.svg");
+    // No input: an empty 612 by 792 page; the shapes go on a new layer.
+    ASSERT_EQ(kestrel("run scatterbox --default-style 'fill:#c33;stroke:#000;stroke-width:2' --json " + d).status, 0);
+    auto doc = json_file(d);
+    EXPECT_EQ(doc["page"]["width"], 612);
+    EXPECT_EQ(doc["page"]["height"], 792);
+    ASSERT_EQ(doc["layers"].size(), 2u);
+    EXPECT_TRUE(doc["layers"][0]["art"].empty());
+    ASSERT_EQ(doc["layers"][1]["art"].size(), 40u);
+    for (const auto& art : doc["layers"][1]["art"]) {
+        EXPECT_EQ(art["style"]["fill"]["components"], nlohmann::json::parse("[0.8, 0.2, 0.2]"));
+        EXPECT_EQ(art["style"]["stroke_width"], 2.0);
+    }
+    // From the input's root element; the option overrides it.
+    std::ofstream(svg) << R"(<svg xmlns="http://www.w3.org/2000/svg" xmlns:kestrel="urn:kestrel" width="300" height="200"
+        kestrel:default-style="fill:none; stroke:blue; stroke-width:3"/>)";
+    ASSERT_EQ(kestrel("run scatterbox " + svg + " --set number_of_shapes=5 --json " + d).status, 0);
+    doc = json_file(d);
+    ASSERT_EQ(doc["layers"][1]["art"].size(), 5u);
+    EXPECT_EQ(doc["layers"][1]["art"][0]["style"]["fill_paint"], false);
+    EXPECT_EQ(doc["layers"][1]["art"][0]["style"]["stroke_width"], 3.0);
+    ASSERT_EQ(kestrel("run scatterbox " + svg + " --default-style stroke-width:0.5 --json " + d).status, 0);
+    EXPECT_EQ(json_file(d)["layers"][1]["art"][0]["style"]["stroke_width"], 0.5);
+    const Result bad = kestrel("run scatterbox --default-style 'fill:#c33;stroke-wdth:2'");
+    EXPECT_NE(bad.status, 0);
+    EXPECT_NE(bad.out.find("--default-style: \"stroke-wdth\" is not a default style property"), std::string::npos)
+        << bad.out;
+}
+
 TEST(KestrelPlugins, ListsWanderlustAndItsAboutBox) {
     const Result list = kestrel("plugins");
     ASSERT_EQ(list.status, 0);

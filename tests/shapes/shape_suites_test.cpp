@@ -311,4 +311,38 @@ TEST_F(ShapeTest, BadArgumentsAnswerBadParameterAndMakeNothing) {
     EXPECT_EQ(doc().art_count(), before);
 }
 
+// An outline of one point has no bounds, and one past the range of the
+// suite's reals cannot be measured or moved: both are refused. A flat box
+// or a spiral that stops shrinking still has an extent.
+TEST_F(ShapeTest, OutlinesWithoutExtentOrOutOfRangeAreRefused) {
+    const KRealPoint c{0, 0}, s{5, 0};
+    struct Case {
+        std::string name;
+        std::function<KResult(KArtHandle*)> call;
+        KResult expected;
+    };
+    const std::vector<Case> cases = {
+        {"rect 0 x 0", [&](KArtHandle* o) { return shapes->new_centred_rect(3, 4, 0, 0, 0, o); }, kBadParameterErr},
+        {"rounded 0 x 0", [&](KArtHandle* o) { return shapes->new_centred_rounded_rect(3, 4, 0, 0, 2, 2, 0, o); },
+         kBadParameterErr},
+        {"oval 0 x 0", [&](KArtHandle* o) { return shapes->new_centred_oval_inscribed(3, 4, 0, 0, 0, o); },
+         kBadParameterErr},
+        {"polygon radius 0", [&](KArtHandle* o) { return shapes->new_centred_polygon(5, 3, 4, 0, 0, o); },
+         kBadParameterErr},
+        {"star radii 0", [&](KArtHandle* o) { return shapes->new_centred_star(5, 3, 4, 0, 0, 0, o); }, kBadParameterErr},
+        {"spiral growing past the reals", [&](KArtHandle* o) { return shapes->new_spiral(&c, &s, 1000, 49, 0, o); },
+         kBadParameterErr},
+        {"flat rect", [&](KArtHandle* o) { return shapes->new_centred_rect(3, 4, 0, 10, 0, o); }, kNoErr},
+        {"star inner radius 0", [&](KArtHandle* o) { return shapes->new_centred_star(5, 3, 4, 0, 6, 0, o); }, kNoErr},
+        {"spiral decay 0", [&](KArtHandle* o) { return shapes->new_spiral(&c, &s, 0, 4, 0, o); }, kNoErr},
+    };
+    for (const Case& k : cases) {
+        const std::size_t before = doc().art_count();
+        KArtHandle out = reinterpret_cast<KArtHandle>(1);
+        EXPECT_EQ(k.call(&out), k.expected) << k.name;
+        EXPECT_EQ(doc().art_count(), before + (k.expected == kNoErr ? 1 : 0)) << k.name;
+        EXPECT_EQ(out == nullptr, k.expected != kNoErr) << k.name;
+    }
+}
+
 }  // namespace

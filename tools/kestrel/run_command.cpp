@@ -7,6 +7,7 @@
 #include <iostream>
 #include <memory>
 #include <sstream>
+#include <stdexcept>
 
 #include "commands.hpp"
 #include "host/adm/dialog_manager.hpp"
@@ -37,6 +38,7 @@ struct RunOptions {
     std::string select;  // empty: the file's kestrel:selected marks, else all
     std::string page = "612x792";
     std::string colour_model = "rgb";
+    std::string default_style;  // empty: the document's own
     int go_count = 0;  // how many --go; their order with --dialog comes from the command line
 };
 
@@ -186,6 +188,15 @@ int run(const CommonOptions& common, const RunOptions& o) {
         host.set_document(sample_document(product, w, h, parse_colour_model(o.colour_model)));
     }
     if (!selection_from_file) apply_selection(host.document(), o.select.empty() ? "all" : o.select);
+    if (!o.default_style.empty()) {
+        // Overrides the input's kestrel:default-style: what new shapes are painted with.
+        host::Document& doc = host.document();
+        try {
+            doc.set_default_path_style(host::parse_default_style(o.default_style, doc.default_path_style()));
+        } catch (const std::invalid_argument& e) {
+            throw RunError(std::string("--default-style: ") + e.what());
+        }
+    }
 
     host.plugins().load_folder(common.plugin_dir);
     for (const auto& refused : host.plugins().refused()) {
@@ -275,6 +286,9 @@ Action add_run_command(CLI::App& app, const CommonOptions& common) {
     sub->add_option("--page", o->page, "Page size WIDTHxHEIGHT in points of the built-in document")->capture_default_str();
     sub->add_option("--colour-model", o->colour_model, "Colour model of the built-in document: grey, rgb or cmyk")
         ->capture_default_str();
+    sub->add_option("--default-style", o->default_style,
+                    "Style new shapes are painted with, such as \"fill:#c33;stroke:#000;stroke-width:1\" "
+                    "(fill, stroke, stroke-width, fill-rule; overrides the input's kestrel:default-style)");
     sub->footer("With neither --dialog nor --go the dialog opens and OK is pressed at once.");
     return [&common, o] {
         try {
