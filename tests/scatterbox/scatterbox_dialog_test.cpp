@@ -1,7 +1,7 @@
 // scatterbox_dialog_test.cpp: the three-page settings dialog played by
-// scripts: registration and About box, what it shows at opening, the shape
-// page routine for every kind, pages, enable rules, presets, "Tumble" and
-// "Shuffle", the drag button, view zoom, Cancel and the position memory.
+// scripts: what it shows at opening, the shape page routine for every
+// kind, pages, enable rules, presets, "Tumble" and "Shuffle", the drag
+// button, view zoom, Cancel and the position memory.
 #include <cstring>
 #include <functional>
 #include <ostream>
@@ -35,29 +35,6 @@ protected:
         return out;
     }
 };
-
-TEST_F(ScatterboxDialogTest, RegistersUnderCreateAndShowsItsAboutBox) {
-    EXPECT_EQ(filter->category, "Kestrel <Create>");
-    EXPECT_EQ(filter->title, "Scatterbox...");
-    EXPECT_EQ(filter->enable_action, 1);
-    const std::int32_t words[6] = {0, 0, 0, 0, 1, 0};
-    for (int i = 0; i < 6; ++i) EXPECT_EQ(filter->enable_words[i], words[i]) << i;
-
-    EXPECT_EQ(host.plugins().about(*plugin), kNoErr);
-    const auto& about = host.dialogs().shown().back();
-    EXPECT_EQ(about.caption, "Scatterbox Plug-in About");
-    std::vector<std::string> lines;
-    std::string ok;
-    for (const auto& [id, text] : about.item_texts) {
-        if (id == 65535) lines.push_back(text);
-        if (id == 1) ok = text;
-    }
-    ASSERT_EQ(lines.size(), 8u);
-    EXPECT_EQ(lines[2], "Plugin Name: Scatterbox");
-    EXPECT_EQ(lines[3], "Version Number: 20.2");
-    EXPECT_EQ(lines[4], "Release Date: September 2006");
-    EXPECT_EQ(ok, "&OK");
-}
 
 TEST_F(ScatterboxDialogTest, OpensOnTheShapesPageWithTheDefaultsAndPreviewsAtOnce) {
     const std::size_t art = host.document().art_count();

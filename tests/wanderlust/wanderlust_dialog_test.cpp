@@ -10,28 +10,6 @@ namespace {
 
 using WanderlustDialogTest = WanderlustTest;
 
-TEST_F(WanderlustDialogTest, RegistersUnderPathsAndShowsItsAboutBox) {
-    EXPECT_EQ(filter->category, "Kestrel <Paths>");
-    EXPECT_EQ(filter->title, "Wanderlust...");
-    EXPECT_TRUE(filter->auto_enabled);
-    EXPECT_EQ(filter->enable_action, 1);
-    const std::int32_t words[6] = {0, 0, 0, 0, 1, 0};
-    for (int i = 0; i < 6; ++i) EXPECT_EQ(filter->enable_words[i], words[i]) << i;
-
-    EXPECT_EQ(host.plugins().about(*plugin), kNoErr);
-    const auto& about = host.dialogs().shown().back();
-    EXPECT_EQ(about.name, "About Dialog");
-    EXPECT_EQ(about.caption, "Wanderlust  Plug-in About");
-    std::vector<std::string> lines;
-    for (const auto& [id, text] : about.item_texts) {
-        if (id == 65535) lines.push_back(text);
-    }
-    ASSERT_EQ(lines.size(), 8u);
-    EXPECT_EQ(lines[2], "Plugin Name: Wanderlust");
-    EXPECT_EQ(lines[3], "Version Number: Vol 20.2");
-    EXPECT_EQ(lines[4], "Release Date: September 2006");
-}
-
 TEST_F(WanderlustDialogTest, OpensOnTheDefaultsAndPreviewsAtOnce) {
     selected_square();
     selected_square(50, 0);

@@ -17,24 +17,6 @@ const std::vector<int> kSettingsItems = {30, 31, 32, 33, 34, 35, 36, 37, 38, 39,
 // Items on every page.
 const std::vector<int> kFixedItems = {1, 2, 3, 9, 22, 50, 51, 60, 61, 62, 63, 64, 65};
 
-TEST_F(ZigguratDialogTest, RegistersUnderPathsAndShowsItsAboutBox) {
-    EXPECT_EQ(filter->category, "Kestrel <Paths>");
-    EXPECT_EQ(filter->title, "Ziggurat...");
-    const std::int32_t words[6] = {0, 0, 0, 0, 1, 0};
-    for (int i = 0; i < 6; ++i) EXPECT_EQ(filter->enable_words[i], words[i]) << i;
-
-    EXPECT_EQ(host.plugins().about(*plugin), kNoErr);
-    const auto& about = host.dialogs().shown().back();
-    EXPECT_EQ(about.caption, "Ziggurat Plugin About");
-    std::vector<std::string> lines;
-    for (const auto& [id, text] : about.item_texts) {
-        if (id == 65535) lines.push_back(text);
-    }
-    ASSERT_GE(lines.size(), 4u);
-    EXPECT_EQ(lines[2], "Plugin Name: Ziggurat Plugin");
-    EXPECT_EQ(lines[3], "Version Number: Vol 20.2");
-}
-
 TEST_F(ZigguratDialogTest, OpensOnTheBasePageWithTheDefaultsAndPreviewsAtOnce) {
     selected_rect(0, 0, 30, 20);
     host.dialogs().set_state_recording(true);
