@@ -16,7 +16,16 @@ bool is_known_type(std::int16_t type) {
     return (type >= kGroupArt && type <= kMeshArt) || type == kSymbolArt || type == kEnvelopeArt;
 }
 
-KPathStyle default_style_for(int model) {
+
+template <class F>
+void for_each_in_tree(Art& art, F&& f) {
+    f(art);
+    for (Art* child = art.first_child(); child != nullptr; child = child->next()) for_each_in_tree(*child, f);
+}
+
+}  // namespace
+
+KPathStyle default_path_style_for(int model) {
     KPathStyle style{};
     style.fill_paint = 1;
     style.stroke_paint = 1;
@@ -39,14 +48,6 @@ KPathStyle default_style_for(int model) {
     return style;
 }
 
-template <class F>
-void for_each_in_tree(Art& art, F&& f) {
-    f(art);
-    for (Art* child = art.first_child(); child != nullptr; child = child->next()) for_each_in_tree(*child, f);
-}
-
-}  // namespace
-
 // ---- construction -------------------------------------------------------------
 
 Document::Document() : Document(612, 792, kRGBModel) {}
@@ -66,7 +67,7 @@ void Document::init(double page_width, double page_height, int colour_model) {
     setup_.page_view = 0;
     setup_.output_resolution = 800;
     colour_model_ = colour_model;
-    default_style_ = default_style_for(colour_model);
+    default_style_ = default_path_style_for(colour_model);
     list_handle_ = list_handles_.make<KSwatchListHandle>(this);
     add_layer("Layer 1");
     set_default_swatches();
@@ -107,7 +108,7 @@ void Document::set_setup(const KDocumentSetup& setup) {
 void Document::set_colour_model(int model) {
     if (model < kGreyModel || model > kCMYKModel) fail(kBadParameterErr, "unknown colour model");
     colour_model_ = model;
-    default_style_ = default_style_for(model);
+    default_style_ = default_path_style_for(model);
 }
 
 // ---- layers ---------------------------------------------------------------------

@@ -188,6 +188,9 @@ private:
 
 // Colour records of each kind, components 0..1.
 KColour grey_colour(double level);  // 0 black .. 1 white
+// The path style a new document of colour model model gives new art: white
+// fill, black stroke 1 point wide, in the model's colour kind.
+KPathStyle default_path_style_for(int model);
 KColour rgb_colour(double red, double green, double blue);
 KColour cmyk_colour(double cyan, double magenta, double yellow, double black);
 KColour spot_colour(double tint, double cyan, double magenta, double yellow, double black);

@@ -118,6 +118,19 @@ std::string paint_attributes(const KPathStyle& style, bool fill_rule) {
     return out;
 }
 
+// The document's default path style as the root's kestrel:default-style,
+// when it is not the one a new document of its model has.
+std::string default_style_attribute(const Document& doc) {
+    const KPathStyle& style = doc.default_path_style();
+    const KPathStyle plain = default_path_style_for(doc.colour_model());
+    if (std::memcmp(&style, &plain, sizeof style) == 0) return "";
+    std::string out = " kestrel:default-style=\"fill:" + (style.fill_paint ? hex(style.fill) : std::string("none")) +
+                      ";stroke:" + (style.stroke_paint ? hex(style.stroke) : std::string("none")) +
+                      ";stroke-width:" + num(style.stroke_width);
+    if (style.even_odd) out += ";fill-rule:evenodd";
+    return out + "\"";
+}
+
 // Opacity, blending mode and visibility of the object as a whole.
 std::string object_attributes(const Art& art) {
     std::string out;
@@ -150,7 +163,7 @@ public:
         out_ += "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n";
         out_ += "<svg xmlns=\"http://www.w3.org/2000/svg\" xmlns:kestrel=\"urn:kestrel\" version=\"1.1\" width=\"" +
                 num(doc_.page_width()) + "pt\" height=\"" + num(height_) + "pt\" viewBox=\"0 0 " + num(doc_.page_width()) +
-                " " + num(height_) + "\" kestrel:colour-model=\"" + model + "\">\n";
+                " " + num(height_) + "\" kestrel:colour-model=\"" + model + "\"" + default_style_attribute(doc_) + ">\n";
         for (const Layer* layer : doc_.layers()) {
             out_ += "  <g";
             if (!layer->name.empty()) out_ += " id=\"" + escape(layer->name) + "\"";

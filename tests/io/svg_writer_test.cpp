@@ -175,4 +175,26 @@ TEST(SvgWriter, ByteStableAndRoundTrips) {
 }
 
 }  // namespace
+
+TEST(SvgWriter, DefaultStyleRoundTripsOnlyWhenSet) {
+    const std::string plain = write_svg(*read_svg_string("<svg xmlns=\"http://www.w3.org/2000/svg\"/>", "p.svg").document);
+    EXPECT_EQ(plain.find("default-style"), std::string::npos) << plain;
+
+    const auto first = read_svg_string(
+        "<svg xmlns=\"http://www.w3.org/2000/svg\" xmlns:kestrel=\"urn:kestrel\" "
+        "kestrel:default-style=\"fill:#cc3333;stroke:none;stroke-width:2.5;fill-rule:evenodd\"/>",
+        "a.svg");
+    const std::string out = write_svg(*first.document);
+    EXPECT_NE(out.find(" kestrel:default-style=\"fill:#cc3333;stroke:none;stroke-width:2.5;fill-rule:evenodd\">"),
+              std::string::npos)
+        << out;
+    const KPathStyle& a = first.document->default_path_style();
+    const KPathStyle& b = read_svg_string(out, "out.svg").document->default_path_style();
+    EXPECT_EQ(b.fill_paint, a.fill_paint);
+    EXPECT_EQ(b.stroke_paint, a.stroke_paint);
+    EXPECT_EQ(b.even_odd, a.even_odd);
+    EXPECT_FLOAT_EQ(b.stroke_width, a.stroke_width);
+    for (int c = 0; c < 3; ++c) EXPECT_NEAR(b.fill.body[c], a.fill.body[c], 1e-6) << c;
+}
+
 }  // namespace kestrel::host
