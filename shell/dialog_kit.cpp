@@ -44,21 +44,21 @@ const KShellItem* table_item(int32_t id) {
     return nullptr;
 }
 
-KADMItemNotifyProc notify_proc_of(const KShellItem& spec) {
-    switch (spec.notify) {
+KADMItemNotifyProc notify_proc_of(const KShellItem& desc) {
+    switch (desc.notify) {
         case kKitNotifyApply: return shell_apply_notify;
         case kKitNotifyViewZoom: return shell_view_zoom_notify;
         case kKitNotifyPresets: return shell_presets_notify;
         case kKitNotifyTumble: return shell_tumble_notify;
         case kKitNotifyOK: return shell_ok_notify;
         case kKitNotifyPage: return shell_page_notify;
-        case kKitNotifyCustom: return spec.custom_notify;
+        case kKitNotifyCustom: return desc.custom_notify;
         default: return nullptr;
     }
 }
 
-void set_notify(KADMItem item, const KShellItem& spec) {
-    if (KADMItemNotifyProc proc = notify_proc_of(spec)) gADMItemSuite->set_notify_proc(item, proc);
+void set_notify(KADMItem item, const KShellItem& desc) {
+    if (KADMItemNotifyProc proc = notify_proc_of(desc)) gADMItemSuite->set_notify_proc(item, proc);
 }
 
 const char* type_name_of(int32_t type) {
@@ -76,28 +76,28 @@ const char* type_name_of(int32_t type) {
 }
 
 // Create one item by its recipe; the calls come in the recipe's order.
-KADMItem create_item(KADMDialog dialog, const KShellItem& spec, void* block) {
+KADMItem create_item(KADMDialog dialog, const KShellItem& desc, void* block) {
     KADMItem item = nullptr;
-    if (gADMDialogSuite->create_item(dialog, spec.id, type_name_of(spec.type), &spec.rect, &item) != kNoErr ||
+    if (gADMDialogSuite->create_item(dialog, desc.id, type_name_of(desc.type), &desc.rect, &item) != kNoErr ||
         item == nullptr) {
         return nullptr;
     }
     const KShellDialog* d = description();
-    switch (spec.type) {
+    switch (desc.type) {
         case kKitIntSpinEdit:
-            if (spec.field >= 0) gADMItemSuite->set_int_value(item, int_at(block, spec.field));
-            gADMItemSuite->set_min_int_value(item, static_cast<int32_t>(spec.min));
-            gADMItemSuite->set_max_int_value(item, static_cast<int32_t>(spec.max));
+            if (desc.field >= 0) gADMItemSuite->set_int_value(item, int_at(block, desc.field));
+            gADMItemSuite->set_min_int_value(item, static_cast<int32_t>(desc.min));
+            gADMItemSuite->set_max_int_value(item, static_cast<int32_t>(desc.max));
             gADMItemSuite->set_units(item, 0);
-            set_notify(item, spec);
+            set_notify(item, desc);
             break;
         case kKitRealSpinEdit:
-            if (spec.field >= 0) gADMItemSuite->set_float_value(item, real_at(block, spec.field));
-            gADMItemSuite->set_min_float_value(item, spec.min);
-            gADMItemSuite->set_max_float_value(item, spec.max);
+            if (desc.field >= 0) gADMItemSuite->set_float_value(item, real_at(block, desc.field));
+            gADMItemSuite->set_min_float_value(item, desc.min);
+            gADMItemSuite->set_max_float_value(item, desc.max);
             gADMItemSuite->set_units(item, 0);
-            gADMItemSuite->set_precision(item, spec.precision);
-            set_notify(item, spec);
+            gADMItemSuite->set_precision(item, desc.precision);
+            set_notify(item, desc);
             break;
         case kKitViewZoomSpinEdit:
             gADMItemSuite->set_units(item, 0);
@@ -105,27 +105,27 @@ KADMItem create_item(KADMDialog dialog, const KShellItem& spec, void* block) {
             gADMItemSuite->set_max_float_value(item, 500.0f);
             gADMItemSuite->set_precision(item, 2);
             gADMItemSuite->set_float_value(item, real_at(block, d->view_zoom_field));
-            set_notify(item, spec);
+            set_notify(item, desc);
             break;
         case kKitCheckBox:
-            if (spec.field >= 0) gADMItemSuite->set_boolean_value(item, int_at(block, spec.field));
-            set_notify(item, spec);
-            if (spec.text != nullptr) gADMItemSuite->set_text(item, spec.text);
+            if (desc.field >= 0) gADMItemSuite->set_boolean_value(item, int_at(block, desc.field));
+            set_notify(item, desc);
+            if (desc.text != nullptr) gADMItemSuite->set_text(item, desc.text);
             break;
         case kKitPresetsPopup:
         case kKitPopup:
             // The presets popup's entries come after all items (init step 5).
-            set_notify(item, spec);
+            set_notify(item, desc);
             break;
         case kKitDragButton:
             gADMItemSuite->set_track_proc(item, shell_drag_track);
             break;
         case kKitPageButton:
-            set_notify(item, spec);
+            set_notify(item, desc);
             break;
         default:  // labels and text push buttons
-            set_notify(item, spec);
-            if (spec.text != nullptr) gADMItemSuite->set_text(item, spec.text);
+            set_notify(item, desc);
+            if (desc.text != nullptr) gADMItemSuite->set_text(item, desc.text);
             break;
     }
     return item;
@@ -173,16 +173,16 @@ void fill_popups(KADMDialog dialog, const void* block) {
 void read_items(KADMDialog dialog, void* block) {
     const KShellDialog* d = description();
     for (int32_t i = 0; i < d->item_count; ++i) {
-        const KShellItem& spec = d->items[i];
-        if (spec.field < 0 || spec.id == d->preview_item) continue;
+        const KShellItem& desc = d->items[i];
+        if (desc.field < 0 || desc.id == d->preview_item) continue;
         KADMItem item = created_item(dialog, i);
         if (item == nullptr) continue;
-        switch (spec.field_kind) {
-            case kKitFieldInt: gADMItemSuite->get_int_value(item, shell_int_field(block, spec.field)); break;
-            case kKitFieldReal: gADMItemSuite->get_float_value(item, shell_real_field(block, spec.field)); break;
-            case kKitFieldBool: gADMItemSuite->get_boolean_value(item, shell_int_field(block, spec.field)); break;
+        switch (desc.field_kind) {
+            case kKitFieldInt: gADMItemSuite->get_int_value(item, shell_int_field(block, desc.field)); break;
+            case kKitFieldReal: gADMItemSuite->get_float_value(item, shell_real_field(block, desc.field)); break;
+            case kKitFieldBool: gADMItemSuite->get_boolean_value(item, shell_int_field(block, desc.field)); break;
             case kKitFieldPopup:
-                *shell_int_field(block, spec.field) = shell_popup_chosen_id(item, int_at(block, spec.field));
+                *shell_int_field(block, desc.field) = shell_popup_chosen_id(item, int_at(block, desc.field));
                 break;
             default: break;
         }
@@ -266,15 +266,15 @@ void shell_dialog_save_position(KADMDialog dialog, void* block) {
 void shell_dialog_write_items(KADMDialog dialog, const void* block) {
     const KShellDialog* d = description();
     for (int32_t i = 0; i < d->item_count; ++i) {
-        const KShellItem& spec = d->items[i];
-        if (spec.field < 0) continue;
+        const KShellItem& desc = d->items[i];
+        if (desc.field < 0) continue;
         KADMItem item = created_item(dialog, i);
         if (item == nullptr) continue;
-        switch (spec.field_kind) {
-            case kKitFieldInt: gADMItemSuite->set_int_value(item, int_at(block, spec.field)); break;
-            case kKitFieldReal: gADMItemSuite->set_float_value(item, real_at(block, spec.field)); break;
-            case kKitFieldBool: gADMItemSuite->set_boolean_value(item, int_at(block, spec.field)); break;
-            case kKitFieldPopup: shell_popup_choose_id(item, int_at(block, spec.field)); break;
+        switch (desc.field_kind) {
+            case kKitFieldInt: gADMItemSuite->set_int_value(item, int_at(block, desc.field)); break;
+            case kKitFieldReal: gADMItemSuite->set_float_value(item, real_at(block, desc.field)); break;
+            case kKitFieldBool: gADMItemSuite->set_boolean_value(item, int_at(block, desc.field)); break;
+            case kKitFieldPopup: shell_popup_choose_id(item, int_at(block, desc.field)); break;
             default: break;
         }
     }
@@ -306,9 +306,9 @@ void shell_dialog_show_page(KADMDialog dialog, void* block, int32_t page) {
     // Items are shown or hidden by their table entry, so that items of
     // different pages that share an id are each reached.
     for (int32_t i = 0; i < d->item_count; ++i) {
-        const KShellItem& spec = d->items[i];
-        if (spec.page == 0) continue;
-        if (KADMItem item = created_item(dialog, i)) gADMItemSuite->show(item, spec.page == page ? 1 : 0);
+        const KShellItem& desc = d->items[i];
+        if (desc.page == 0) continue;
+        if (KADMItem item = created_item(dialog, i)) gADMItemSuite->show(item, desc.page == page ? 1 : 0);
     }
     if (d->after_show_page != nullptr) d->after_show_page(dialog, block, page);
 }
@@ -336,8 +336,8 @@ KResult shell_dialog_init_proc(KADMDialog dialog) {
         int32_t page = int_at(block, d->page_field);
         if (page < 1 || page > d->page_count) page = 1;
         for (int32_t i = 0; i < d->item_count; ++i) {
-            const KShellItem& spec = d->items[i];
-            if (spec.page == 0 || spec.page == page) continue;
+            const KShellItem& desc = d->items[i];
+            if (desc.page == 0 || desc.page == page) continue;
             if (KADMItem item = created_item(dialog, i)) gADMItemSuite->show(item, 0);
         }
     }
