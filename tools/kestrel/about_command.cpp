@@ -42,7 +42,10 @@ int run_about(const CommonOptions& common, const std::string& name) {
 Action add_about_command(CLI::App& app, const CommonOptions& common) {
     auto* sub = app.add_subcommand("about", "Show the lines of a filter's About box");
     auto name = std::make_shared<std::string>();
-    sub->add_option("NAME", *name, "Filter: wanderlust, ziggurat, scatterbox, tapestry, glyphstorm or TK57_Name")->required();
+    sub->add_option("NAME", *name,
+                    "A loaded filter by product name (wanderlust, ziggurat, scatterbox; any case) or filter name, "
+                    "such as TK57_Ziggurat")
+        ->required();
     return [&common, name] { return run_about(common, *name); };
 }
 

@@ -262,7 +262,8 @@ Action add_run_command(CLI::App& app, const CommonOptions& common) {
     auto o = std::make_shared<RunOptions>();
     auto* sub = app.add_subcommand("run", "Run a filter on an SVG document (or a built-in sample) and write the result");
     sub->add_option("FILTER", o->filter,
-                    "wanderlust, ziggurat, scatterbox, tapestry, glyphstorm (any case) or the filter name, such as TK57_Wanderlust")
+                    "A loaded filter by product name (wanderlust, ziggurat, scatterbox; any case) or filter name, such as "
+                    "TK57_Wanderlust; kestrel plugins lists them")
         ->required();
     sub->add_option("INPUT", o->input, "SVG document to run on; without it, a built-in sample for the filter")
         ->check(CLI::ExistingFile);
