@@ -189,7 +189,8 @@ TEST(SvgWriter, DefaultStyleRoundTripsOnlyWhenSet) {
               std::string::npos)
         << out;
     const KPathStyle& a = first.document->default_path_style();
-    const KPathStyle& b = read_svg_string(out, "out.svg").document->default_path_style();
+    const auto second = read_svg_string(out, "out.svg");
+    const KPathStyle& b = second.document->default_path_style();
     EXPECT_EQ(b.fill_paint, a.fill_paint);
     EXPECT_EQ(b.stroke_paint, a.stroke_paint);
     EXPECT_EQ(b.even_odd, a.even_odd);
