@@ -17,12 +17,6 @@ enum { kKitMaxItems = 256 };
 KADMDialog gKitDialog = nullptr;
 KADMItem gKitItems[kKitMaxItems];
 
-int32_t int_at(const void* block, int32_t index) { return static_cast<const int32_t*>(block)[index]; }
-KReal real_at(const void* block, int32_t index) {
-    return reinterpret_cast<const KReal*>(static_cast<const int32_t*>(block) + index)[0];
-}
-
-
 KADMDialog dialog_of(KADMItem item) {
     KADMDialog dialog = nullptr;
     gADMItemSuite->get_dialog(item, &dialog);
@@ -85,14 +79,14 @@ KADMItem create_item(KADMDialog dialog, const KShellItem& desc, void* block) {
     const KShellDialog* d = description();
     switch (desc.type) {
         case kKitIntSpinEdit:
-            if (desc.field >= 0) gADMItemSuite->set_int_value(item, int_at(block, desc.field));
+            if (desc.field >= 0) gADMItemSuite->set_int_value(item, shell_int_at(block, desc.field));
             gADMItemSuite->set_min_int_value(item, static_cast<int32_t>(desc.min));
             gADMItemSuite->set_max_int_value(item, static_cast<int32_t>(desc.max));
             gADMItemSuite->set_units(item, 0);
             set_notify(item, desc);
             break;
         case kKitRealSpinEdit:
-            if (desc.field >= 0) gADMItemSuite->set_float_value(item, real_at(block, desc.field));
+            if (desc.field >= 0) gADMItemSuite->set_float_value(item, shell_real_at(block, desc.field));
             gADMItemSuite->set_min_float_value(item, desc.min);
             gADMItemSuite->set_max_float_value(item, desc.max);
             gADMItemSuite->set_units(item, 0);
@@ -104,11 +98,11 @@ KADMItem create_item(KADMDialog dialog, const KShellItem& desc, void* block) {
             gADMItemSuite->set_min_float_value(item, 1.0f);
             gADMItemSuite->set_max_float_value(item, 500.0f);
             gADMItemSuite->set_precision(item, 2);
-            gADMItemSuite->set_float_value(item, real_at(block, d->view_zoom_field));
+            gADMItemSuite->set_float_value(item, shell_real_at(block, d->view_zoom_field));
             set_notify(item, desc);
             break;
         case kKitCheckBox:
-            if (desc.field >= 0) gADMItemSuite->set_boolean_value(item, int_at(block, desc.field));
+            if (desc.field >= 0) gADMItemSuite->set_boolean_value(item, shell_int_at(block, desc.field));
             set_notify(item, desc);
             if (desc.text != nullptr) gADMItemSuite->set_text(item, desc.text);
             break;
@@ -154,14 +148,14 @@ void fill_popups(KADMDialog dialog, const void* block) {
     if (d->popups != nullptr) {
         for (int32_t i = 0; i < d->popup_count; ++i) {
             const KShellPopup& p = d->popups[i];
-            if (KADMItem popup = shell_dialog_item(dialog, p.item)) fill_popup(popup, p.entries, p.entry_count, int_at(block, p.field));
+            if (KADMItem popup = shell_dialog_item(dialog, p.item)) fill_popup(popup, p.entries, p.entry_count, shell_int_at(block, p.field));
         }
         return;
     }
     for (int32_t i = 0; i < d->item_count; ++i) {
         if (d->items[i].type != kKitPresetsPopup) continue;
         if (KADMItem popup = shell_dialog_item(dialog, d->items[i].id)) {
-            fill_popup(popup, d->presets, d->preset_count, int_at(block, d->preset_field));
+            fill_popup(popup, d->presets, d->preset_count, shell_int_at(block, d->preset_field));
         }
     }
 }
@@ -182,7 +176,7 @@ void read_items(KADMDialog dialog, void* block) {
             case kKitFieldReal: gADMItemSuite->get_float_value(item, shell_real_field(block, desc.field)); break;
             case kKitFieldBool: gADMItemSuite->get_boolean_value(item, shell_int_field(block, desc.field)); break;
             case kKitFieldPopup:
-                *shell_int_field(block, desc.field) = shell_popup_chosen_id(item, int_at(block, desc.field));
+                *shell_int_field(block, desc.field) = shell_popup_chosen_id(item, shell_int_at(block, desc.field));
                 break;
             default: break;
         }
@@ -271,10 +265,10 @@ void shell_dialog_write_items(KADMDialog dialog, const void* block) {
         KADMItem item = created_item(dialog, i);
         if (item == nullptr) continue;
         switch (desc.field_kind) {
-            case kKitFieldInt: gADMItemSuite->set_int_value(item, int_at(block, desc.field)); break;
-            case kKitFieldReal: gADMItemSuite->set_float_value(item, real_at(block, desc.field)); break;
-            case kKitFieldBool: gADMItemSuite->set_boolean_value(item, int_at(block, desc.field)); break;
-            case kKitFieldPopup: shell_popup_choose_id(item, int_at(block, desc.field)); break;
+            case kKitFieldInt: gADMItemSuite->set_int_value(item, shell_int_at(block, desc.field)); break;
+            case kKitFieldReal: gADMItemSuite->set_float_value(item, shell_real_at(block, desc.field)); break;
+            case kKitFieldBool: gADMItemSuite->set_boolean_value(item, shell_int_at(block, desc.field)); break;
+            case kKitFieldPopup: shell_popup_choose_id(item, shell_int_at(block, desc.field)); break;
             default: break;
         }
     }
@@ -284,7 +278,7 @@ void shell_dialog_write_items(KADMDialog dialog, const void* block) {
 void shell_dialog_refresh(KADMDialog dialog, const void* block) {
     const KShellDialog* d = description();
     if (d->page_count > 0 && d->pages != nullptr) {
-        int32_t page = int_at(block, d->page_field);
+        int32_t page = shell_int_at(block, d->page_field);
         if (page < 1 || page > d->page_count) page = 1;
         const KShellPage& shown = d->pages[page - 1];
         // The apply notifier may move the block; nothing is read after it.
@@ -318,8 +312,8 @@ KResult shell_dialog_init_proc(KADMDialog dialog) {
     void* block = shell_dialog_block(dialog);
     if (d == nullptr || block == nullptr) return kNoErr;
     const int32_t b = d->bounds_field;
-    if (int_at(block, b + 4) == 1) {
-        const KIntRect r = {int_at(block, b), int_at(block, b + 1), int_at(block, b + 2), int_at(block, b + 3)};
+    if (shell_int_at(block, b + 4) == 1) {
+        const KIntRect r = {shell_int_at(block, b), shell_int_at(block, b + 1), shell_int_at(block, b + 2), shell_int_at(block, b + 3)};
         gADMDialogSuite->set_bounds_rect(dialog, &r);
     }
     gADMDialogSuite->set_size(dialog, d->width, d->height);
@@ -333,7 +327,7 @@ KResult shell_dialog_init_proc(KADMDialog dialog) {
     if (d->after_create != nullptr) d->after_create(dialog, block);
     // Paged dialogs open on the stored page; the others are hidden.
     if (d->page_count > 0 && d->pages != nullptr) {
-        int32_t page = int_at(block, d->page_field);
+        int32_t page = shell_int_at(block, d->page_field);
         if (page < 1 || page > d->page_count) page = 1;
         for (int32_t i = 0; i < d->item_count; ++i) {
             const KShellItem& desc = d->items[i];
@@ -364,7 +358,7 @@ void shell_apply_notify(KADMItem item, KADMNotifier notifier) {
     read_items(dialog, block);
     if (d->after_read != nullptr) d->after_read(dialog, block);
     if (d->enable_rules != nullptr) d->enable_rules(dialog, block);
-    if (int_at(block, d->preview_field) == 1) {
+    if (shell_int_at(block, d->preview_field) == 1) {
         *shell_preview_flag(block) = 1;
         kShellDeliverable.generate(block);  // a preview's code is not shown
     } else {
@@ -375,7 +369,7 @@ void shell_apply_notify(KADMItem item, KADMNotifier notifier) {
 void shell_presets_notify(KADMItem item, KADMNotifier notifier) {
     KADMDialog dialog = dialog_of(item);
     void* block = shell_dialog_block(dialog);
-    const int32_t fallback = block != nullptr ? int_at(block, description()->preset_field) : 0;
+    const int32_t fallback = block != nullptr ? shell_int_at(block, description()->preset_field) : 0;
     // The chosen entry is read after the default handling, inside the step.
     gADMItemSuite->default_notify(item, notifier);
     const int32_t id = shell_popup_chosen_id(item, fallback);

@@ -159,6 +159,8 @@ KSHELL_HIDDEN KBool shell_drag_track(KADMItem item, KADMTracker tracker);
  * integer or a real. */
 static inline int32_t* shell_int_field(void* block, int32_t index) { return (int32_t*)block + index; }
 static inline KReal* shell_real_field(void* block, int32_t index) { return (KReal*)((int32_t*)block + index); }
+static inline int32_t shell_int_at(const void* block, int32_t index) { return ((const int32_t*)block)[index]; }
+static inline KReal shell_real_at(const void* block, int32_t index) { return *(const KReal*)((const int32_t*)block + index); }
 
 /* The item of dialog with id (null when there is none). */
 KSHELL_HIDDEN KADMItem shell_dialog_item(KADMDialog dialog, int32_t id);

@@ -2,11 +2,10 @@
 // document's colour model, offset and optionally faded and squashed.
 #include "shell/drop_shadow.h"
 
+#include "shell/art_geometry.h"
+
 namespace {
 
-// Every transform of the shadow passes these.
-constexpr int32_t kTransformOptions = 15;
-constexpr KReal kLineScale = 1.0f;
 // The fixed offset, points: right and down.
 constexpr KReal kShadowOffset = 20.0f;
 
@@ -25,7 +24,7 @@ KResult squash(KArtHandle shadow) {
     gRealMathSuite->matrix_set_translate(&matrix, -px, -py);
     gRealMathSuite->matrix_concat_scale(&matrix, 1.0f, factor);
     gRealMathSuite->matrix_concat_translate(&matrix, px, py);
-    return gTransformArtSuite->transform_art(shadow, &matrix, kLineScale, kTransformOptions);
+    return shell_transform_art(shadow, &matrix);
 }
 
 }  // namespace
@@ -75,7 +74,7 @@ KResult shell_drop_shadow(KArtHandle art, const KShellShadowOptions* options, KA
 
     KMatrix matrix{};
     gRealMathSuite->matrix_set_translate(&matrix, dx, dy);
-    result = gTransformArtSuite->transform_art(shadow, &matrix, kLineScale, kTransformOptions);
+    result = shell_transform_art(shadow, &matrix);
     if (result != kNoErr) return result;
     if (options->random_scaling == 1) return squash(shadow);
     return kNoErr;

@@ -202,6 +202,14 @@ enum {
  * list and returns its code. */
 KSHELL_HIDDEN KResult shell_generation_head(void* block, int32_t* out_decision);
 
+/* The whole run of a generation: the common head; then, unless the preview
+ * is kept, make_anew(block) (suites_ok 0 answers "S!Fd" instead); a preview
+ * redraws the document and keeps the selection list, a real run disposes of
+ * the selected sources (a deliverable without a selection list has none) and
+ * frees the list. Any failure frees the list, clears the preview flag (the
+ * art left is no finished preview) and is returned. */
+KSHELL_HIDDEN KResult shell_generation_run(void* block, int suites_ok, KResult (*make_anew)(void* block));
+
 /* ---- Selection list ------------------------------------------------------- */
 
 /* Collect the selected art of the deliverable's selection_specs into the globals
@@ -224,14 +232,6 @@ KSHELL_HIDDEN KResult shell_selection_dispose_all(void);
 enum { kShellPathSelectionSpecCount = 8 };
 KSHELL_HIDDEN extern const KArtSpec kShellPathSelectionSpecs[kShellPathSelectionSpecCount];
 
-/* The whole run of a filter that replaces its selected sources: the common
- * head; then, unless the preview is kept, make_anew(block) (suites_ok 0
- * answers "S!Fd" instead); a preview redraws the document and keeps the
- * list, a real run disposes of the sources and frees the list. Any failure
- * frees the list, clears the preview flag (the art left is no finished
- * preview) and is returned. */
-KSHELL_HIDDEN KResult shell_replace_selection_run(void* block, int suites_ok, KResult (*make_anew)(void* block));
-
 /* ---- Random draws and swatch picks shared by the generations ------------- */
 
 /* One call of the host's random service: a real r with 0 <= r < 1 (0 when the
@@ -242,6 +242,31 @@ KSHELL_HIDDEN KReal shell_draw(void);
  * and turns paint on; a position the host has no swatch or colour for leaves
  * both unchanged. */
 KSHELL_HIDDEN void shell_pick_swatch(int32_t swatch_count, KColour* colour, KBool* paint);
+
+/* New components for a colour by draws: three for process and RGB colours
+ * (a process colour's black is kept), one for grey, none for other kinds. */
+KSHELL_HIDDEN void shell_draw_components(KColour* colour);
+
+/* The random restyling of the copy filters, each step only when its flag
+ * is 1, in this order: fill components, stroke components, stroke width
+ * times a draw, fill swatch, stroke swatch. */
+typedef struct KShellRestyle {
+    KBool fill;
+    KBool stroke;
+    KBool width;
+    KBool fill_swatches;
+    KBool stroke_swatches;
+    int32_t swatch_count;  /* of the current document, read once per run */
+} KShellRestyle;
+
+/* Restyle a copy and transform it by matrix (line scale 1, options 15). A
+ * copy of type kCompoundPathArt is done member by member in child order,
+ * each member restyled and then transformed, so that every member gets its
+ * own draws and the same matrix; type is the copy's art type. The path
+ * style's read and write are not checked; a failed child query or
+ * transform ends it with that code. */
+KSHELL_HIDDEN KResult shell_restyle_and_transform(KArtHandle art, int16_t type, const KShellRestyle* restyle,
+                                                  const KMatrix* matrix);
 
 /* ---- Error reporting and the About box ------------------------------------ */
 

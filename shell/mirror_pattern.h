@@ -7,7 +7,7 @@
 #ifndef KESTREL_MIRROR_PATTERN_H
 #define KESTREL_MIRROR_PATTERN_H
 
-#include "shell/kestrel_shell.h"
+#include "shell/art_geometry.h"
 
 #ifdef __cplusplus
 extern "C" {
@@ -20,13 +20,6 @@ typedef struct KShellMirrorOptions {
     KBool bounds_each; /* 1: each duplicate's own bounds give its offset; 0: the first duplicate's give all three */
     KBool per_member;  /* 1: a compound path (type 3) is transformed member by member */
 } KShellMirrorOptions;
-
-/* The centre of a bounds rectangle: left + width/2, bottom + height/2. */
-KSHELL_HIDDEN void shell_bounds_centre(const KRealRect* bounds, KReal* out_x, KReal* out_y);
-
-/* Transform art by matrix (line scale 1, options 15); with per_member 1 and
- * a compound path, each member path in child order. */
-KSHELL_HIDDEN KResult shell_transform(KArtHandle art, const KMatrix* matrix, KBool per_member);
 
 /* The three mirror images of art. A failed duplicate, bounds read, child
  * query or transform ends it with that code; images made stay. */

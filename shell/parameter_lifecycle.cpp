@@ -119,3 +119,39 @@ KResult shell_generation_head(void* block, int32_t* out_decision) {
     }
     return kNoErr;
 }
+
+namespace {
+
+KResult run_generation(void* block, int suites_ok, KResult (*make_anew)(void* block)) {
+    int32_t decision = kShellGenerateAnew;
+    KResult result = shell_generation_head(block, &decision);
+    if (result != kNoErr) return result;
+    if (suites_ok == 0) {
+        shell_selection_free();
+        return kSuiteNotFoundErr;
+    }
+    if (decision == kShellGenerateAnew) {
+        result = make_anew(block);
+        if (result != kNoErr) {
+            shell_selection_free();
+            return result;
+        }
+    }
+    if (*shell_go_flag(block) == 0) {
+        gDocumentSuite->redraw_document();
+        return kNoErr;
+    }
+    return shell_selection_dispose_all();
+}
+
+}  // namespace
+
+KResult shell_generation_run(void* block, int suites_ok, KResult (*make_anew)(void* block)) {
+    const KResult result = run_generation(block, suites_ok, make_anew);
+    // Whatever failed (the undo at the start too, which leaves the previous
+    // preview's art in place), the document holds no finished preview of
+    // these settings, so the Go that may follow must generate anew rather
+    // than keep a partial result and, the list being gone, the sources.
+    if (result != kNoErr) *shell_preview_flag(block) = 0;
+    return result;
+}

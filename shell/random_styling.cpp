@@ -1,8 +1,10 @@
-// random_styling.cpp: the random draw and the swatch pick that every
-// generation uses the same way.
+// random_styling.cpp: the random draw, the swatch pick and the restyling of
+// copies that the generations share.
 #include <cmath>
 
 #include "shell/kestrel_shell.h"
+
+#include "shell/art_geometry.h"
 
 KReal shell_draw(void) {
     KReal r = 0;
@@ -23,4 +25,44 @@ void shell_pick_swatch(int32_t swatch_count, KColour* colour, KBool* paint) {
     if (gSwatchListSuite->get_swatch_colour(swatch, &picked) != kNoErr) return;
     *colour = picked;
     *paint = 1;
+}
+
+void shell_draw_components(KColour* colour) {
+    if (colour->kind == kProcessColour || colour->kind == kRGBColour) {
+        colour->body[0] = shell_draw();
+        colour->body[1] = shell_draw();
+        colour->body[2] = shell_draw();
+    } else if (colour->kind == kGreyColour) {
+        colour->body[0] = shell_draw();
+    }
+}
+
+namespace {
+
+void restyle(KArtHandle art, const KShellRestyle& r) {
+    KPathStyle style{};
+    gPathStyleSuite->get_path_style(art, &style);
+    if (r.fill == 1) shell_draw_components(&style.fill);
+    if (r.stroke == 1) shell_draw_components(&style.stroke);
+    if (r.width == 1) style.stroke_width = style.stroke_width * shell_draw();
+    if (r.fill_swatches == 1) shell_pick_swatch(r.swatch_count, &style.fill, &style.fill_paint);
+    if (r.stroke_swatches == 1) shell_pick_swatch(r.swatch_count, &style.stroke, &style.stroke_paint);
+    gPathStyleSuite->set_path_style(art, &style);
+}
+
+}  // namespace
+
+KResult shell_restyle_and_transform(KArtHandle art, int16_t type, const KShellRestyle* r, const KMatrix* matrix) {
+    if (type != kCompoundPathArt) {
+        restyle(art, *r);
+        return shell_transform_art(art, matrix);
+    }
+    KArtHandle child = nullptr;
+    KResult result = gArtSuite->get_first_child(art, &child);
+    while (result == kNoErr && child != nullptr) {
+        restyle(child, *r);
+        result = shell_transform_art(child, matrix);
+        if (result == kNoErr) result = gArtSuite->get_next_sibling(child, &child);
+    }
+    return result;
 }

@@ -126,39 +126,3 @@ const KArtSpec kShellPathSelectionSpecs[kShellPathSelectionSpecCount] = {
     {kTextArt, kArtSelected, kArtSelected},         {kPlacedArt, kArtSelected, kArtSelected},
     {kRasterArt, kArtSelected, kArtSelected},       {kMeshArt, kArtSelected, kArtSelected},
 };
-
-namespace {
-
-KResult replace_selection(void* block, int suites_ok, KResult (*make_anew)(void* block)) {
-    int32_t decision = kShellGenerateAnew;
-    KResult result = shell_generation_head(block, &decision);
-    if (result != kNoErr) return result;
-    if (suites_ok == 0) {
-        shell_selection_free();
-        return kSuiteNotFoundErr;
-    }
-    if (decision == kShellGenerateAnew) {
-        result = make_anew(block);
-        if (result != kNoErr) {
-            shell_selection_free();
-            return result;
-        }
-    }
-    if (*shell_go_flag(block) == 0) {
-        gDocumentSuite->redraw_document();
-        return kNoErr;
-    }
-    return shell_selection_dispose_all();
-}
-
-}  // namespace
-
-KResult shell_replace_selection_run(void* block, int suites_ok, KResult (*make_anew)(void* block)) {
-    const KResult result = replace_selection(block, suites_ok, make_anew);
-    // Whatever failed (the undo at the start too, which leaves the previous
-    // preview's art in place), the document holds no finished preview of
-    // these settings, so the Go that may follow must generate anew rather
-    // than keep a partial result and, the list being gone, the sources.
-    if (result != kNoErr) *shell_preview_flag(block) = 0;
-    return result;
-}

@@ -204,11 +204,6 @@ const KindPage kKindPages[kScatterboxShapeCount] = {
 };
 
 ScatterboxParameters* parameters(void* block) { return static_cast<ScatterboxParameters*>(block); }
-int32_t int_at(const void* block, int32_t index) { return static_cast<const int32_t*>(block)[index]; }
-KReal real_at(const void* block, int32_t index) {
-    return reinterpret_cast<const KReal*>(static_cast<const int32_t*>(block) + index)[0];
-}
-
 // A shape page code, or the rectangles for one the block should not hold.
 int32_t valid_shape_page(int32_t code) {
     return code >= 0 && code < kScatterboxShapeCount ? code : kScatterboxRectangles;
@@ -239,11 +234,11 @@ void write_row(KADMItem left, KADMItem right, const Row& row, const void* block)
         if (row.integer) {
             gADMItemSuite->set_min_int_value(item, static_cast<int32_t>(row.low));
             gADMItemSuite->set_max_int_value(item, static_cast<int32_t>(row.high));
-            gADMItemSuite->set_int_value(item, int_at(block, field));
+            gADMItemSuite->set_int_value(item, shell_int_at(block, field));
         } else {
             gADMItemSuite->set_min_float_value(item, row.low);
             gADMItemSuite->set_max_float_value(item, row.high);
-            gADMItemSuite->set_float_value(item, real_at(block, field));
+            gADMItemSuite->set_float_value(item, shell_real_at(block, field));
         }
     }
 }
@@ -257,13 +252,13 @@ void show_kind(KADMDialog dialog, const ScatterboxParameters* p, int32_t shape_p
     const bool on_page = p->page == kShapesPage;
 
     if (KADMItem check = shell_dialog_item(dialog, kKindCheckBox)) {
-        gADMItemSuite->set_boolean_value(check, int_at(block, kind.enable_field));
+        gADMItemSuite->set_boolean_value(check, shell_int_at(block, kind.enable_field));
         gADMItemSuite->set_text(check, kScatterboxShapeNames[shape_page]);
     }
     if (KADMItem option = shell_dialog_item(dialog, kOptionCheckBox)) {
         if (kind.option != nullptr) {
             gADMItemSuite->set_text(option, kind.option);
-            gADMItemSuite->set_boolean_value(option, int_at(block, kind.option_field));
+            gADMItemSuite->set_boolean_value(option, shell_int_at(block, kind.option_field));
             if (kind.option_field == kScatterboxFieldInscribed) gADMItemSuite->set_notify_proc(option, shell_apply_notify);
         }
         show_item(option, on_page && kind.option != nullptr);

@@ -9,14 +9,12 @@
 
 #include "filters/scatterbox/scatterbox_dialog.h"
 #include "filters/scatterbox/scatterbox_shapes.h"
+#include "shell/art_geometry.h"
 #include "shell/drop_shadow.h"
 #include "shell/mirror_pattern.h"
 
 namespace {
 
-// The transform options word and line scale every transform passes.
-constexpr int32_t kTransformOptions = 15;
-constexpr KReal kLineScale = 1.0f;
 // An attempt whose kind is disabled, or whose build the host refuses, makes
 // no shape. At least one enabled kind makes such attempts rare (with even
 // mix at most every second one), but a broken random service or settings the
@@ -48,20 +46,6 @@ struct Centre {
     KReal x;
     KReal y;
 };
-
-Centre centre_of(const KRealRect& r) {
-    Centre c{};
-    shell_bounds_centre(&r, &c.x, &c.y);
-    return c;
-}
-
-KResult bounds_centre(KArtHandle art, Centre& out) {
-    KRealRect bounds{};
-    const KResult result = gArtSuite->get_bounds(art, &bounds);
-    if (result != kNoErr) return result;
-    out = centre_of(bounds);
-    return kNoErr;
-}
 
 // The centre of shape s from the attempt's two position draws r1, r2.
 Centre region_point(const Run& run, int32_t s, KReal r1, KReal r2) {
@@ -121,7 +105,7 @@ KResult rotate_about(KArtHandle art, Centre c, KReal angle) {
     gRealMathSuite->matrix_set_translate(&matrix, -c.x, -c.y);
     gRealMathSuite->matrix_concat_rotate(&matrix, angle);
     gRealMathSuite->matrix_concat_translate(&matrix, c.x, c.y);
-    return gTransformArtSuite->transform_art(art, &matrix, kLineScale, kTransformOptions);
+    return shell_transform_art(art, &matrix);
 }
 
 // Everything after the build: styling, opacity, rotation, shadow, mirror
@@ -131,7 +115,7 @@ KResult finish_shape(const Run& run, KArtHandle shape, KReal angle) {
     style_shape(p, shape);
     if (p.opacity == 1) gBlendStyleSuite->set_opacity(shape, draw());
     Centre c{};
-    KResult result = bounds_centre(shape, c);
+    KResult result = shell_art_centre(shape, &c.x, &c.y);
     if (result != kNoErr) return result;
     if (angle != 0.0f) {
         if (run.about_path_centre) {
@@ -190,9 +174,10 @@ KResult scatter(const Run& run) {
     return kNoErr;
 }
 
-// Steps 2 to 6 of a fresh run: page, kinds, rotation, the new layer, the
-// attempts. A non-zero code ends the run.
-KResult generate_anew(const ScatterboxParameters& p) {
+// A fresh run: page, kinds, rotation, the new layer, the attempts. A
+// non-zero code ends the run.
+KResult generate_anew(void* block) {
+    const ScatterboxParameters& p = *static_cast<const ScatterboxParameters*>(block);
     KRealPoint page{};
     KResult result = gDocumentSuite->get_document_page_size(&page);
     if (result != kNoErr) return result;
@@ -222,15 +207,5 @@ bool suites_present() {
 }  // namespace
 
 KResult scatterbox_generate(void* block) {
-    ScatterboxParameters& p = *static_cast<ScatterboxParameters*>(block);
-    int32_t decision = kShellGenerateAnew;
-    KResult result = shell_generation_head(block, &decision);
-    if (result != kNoErr) return result;
-    if (!suites_present()) return kSuiteNotFoundErr;
-    if (decision == kShellGenerateAnew) {
-        result = generate_anew(p);
-        if (result != kNoErr) return result;
-    }
-    if (p.go_flag == 0) gDocumentSuite->redraw_document();
-    return kNoErr;
+    return shell_generation_run(block, suites_present() ? 1 : 0, generate_anew);
 }

@@ -8,81 +8,19 @@
 
 #include "filters/wanderlust/wanderlust_dialog.h"
 #include "filters/wanderlust/wanderlust_parameters.h"
+#include "shell/art_geometry.h"
 #include "shell/mirror_pattern.h"
 
 namespace {
-
-// The transform options word and line scale every transform passes.
-constexpr int32_t kTransformOptions = 15;
-constexpr KReal kLineScale = 1.0f;
 
 struct Centre {
     KReal x;
     KReal y;
 };
 
-Centre centre_of(const KRealRect& r) {
-    Centre c{};
-    shell_bounds_centre(&r, &c.x, &c.y);
-    return c;
-}
-
-// Replace a colour's components by draws: three for process and RGB
-// colours, one for grey, none for the other kinds.
-void draw_components(KColour& colour) {
-    if (colour.kind == kProcessColour || colour.kind == kRGBColour) {
-        colour.body[0] = shell_draw();
-        colour.body[1] = shell_draw();
-        colour.body[2] = shell_draw();
-    } else if (colour.kind == kGreyColour) {
-        colour.body[0] = shell_draw();
-    }
-}
-
-// The random restyling of one object (a copy, or one child of it).
-void style_step(const WanderlustParameters& p, int32_t swatch_count, KArtHandle art) {
-    KPathStyle style{};
-    gPathStyleSuite->get_path_style(art, &style);
-    if (p.random_fill_colour == 1) draw_components(style.fill);
-    if (p.random_stroke_colour == 1) draw_components(style.stroke);
-    if (p.random_width == 1) style.stroke_width = shell_draw() * style.stroke_width;
-    if (p.random_fill_swatch == 1) shell_pick_swatch(swatch_count, &style.fill, &style.fill_paint);
-    if (p.random_stroke_swatch == 1) shell_pick_swatch(swatch_count, &style.stroke, &style.stroke_paint);
-    gPathStyleSuite->set_path_style(art, &style);
-}
-
-// Transform art by matrix; a compound object (type 3) child by child, so
-// that every child gets the same matrix. styled: run the style step on each
-// transformed object first.
-KResult transform(KArtHandle art, int16_t type, const KMatrix& matrix, const WanderlustParameters* styled,
-                  int32_t swatch_count) {
-    if (type != kCompoundPathArt) {
-        if (styled != nullptr) style_step(*styled, swatch_count, art);
-        return gTransformArtSuite->transform_art(art, &matrix, kLineScale, kTransformOptions);
-    }
-    KArtHandle child = nullptr;
-    KResult result = gArtSuite->get_first_child(art, &child);
-    if (result != kNoErr) return result;
-    while (child != nullptr) {
-        if (styled != nullptr) style_step(*styled, swatch_count, child);
-        result = gTransformArtSuite->transform_art(child, &matrix, kLineScale, kTransformOptions);
-        if (result != kNoErr) return result;
-        result = gArtSuite->get_next_sibling(child, &child);
-        if (result != kNoErr) return result;
-    }
-    return kNoErr;
-}
-
-KResult bounds_centre(KArtHandle art, Centre& out) {
-    KRealRect bounds{};
-    const KResult result = gArtSuite->get_bounds(art, &bounds);
-    if (result != kNoErr) return result;
-    out = centre_of(bounds);
-    return kNoErr;
-}
-
 // The chain of one source object.
-KResult make_chain(WanderlustParameters& p, KArtHandle source, KReal step_x, KReal step_y, int32_t swatch_count) {
+KResult make_chain(const WanderlustParameters& p, const KShellRestyle& restyle, KArtHandle source, KReal step_x,
+                   KReal step_y) {
     KReal s = 1.0f;
     const KReal k = p.scale_step * 0.01f;
     int16_t type = kUnknownArt;
@@ -92,7 +30,7 @@ KResult make_chain(WanderlustParameters& p, KArtHandle source, KReal step_x, KRe
         // A failed duplication skips this copy; the scale still advances.
         if (gArtSuite->duplicate_art(source, kPlaceAbove, source, &copy) == kNoErr && copy != nullptr) {
             Centre c{};
-            KResult result = bounds_centre(copy, c);
+            KResult result = shell_art_centre(copy, &c.x, &c.y);
             if (result != kNoErr) return result;
             const KReal r_a = shell_draw();
             const KReal r_b = shell_draw();
@@ -104,7 +42,7 @@ KResult make_chain(WanderlustParameters& p, KArtHandle source, KReal step_x, KRe
             gRealMathSuite->matrix_concat_scale(&matrix, s, s);
             gRealMathSuite->matrix_concat_translate(&matrix, tx, ty);
             gRealMathSuite->matrix_concat_translate(&matrix, c.x, c.y);
-            result = transform(copy, type, matrix, &p, swatch_count);
+            result = shell_restyle_and_transform(copy, type, &restyle, &matrix);
             if (result != kNoErr) return result;
             if (p.basic_pattern == 1) {
                 const KShellMirrorOptions mirror = {c.x, c.y, 1, 1};
@@ -117,12 +55,13 @@ KResult make_chain(WanderlustParameters& p, KArtHandle source, KReal step_x, KRe
     return kNoErr;
 }
 
-// Steps 2 to 5: the chains of every listed object. A non-zero code is an
+// A fresh run: the chains of every listed object. A non-zero code is an
 // error exit (the caller frees the list).
 KResult make_chains(void* block) {
-    WanderlustParameters& p = *static_cast<WanderlustParameters*>(block);
-    int32_t swatch_count = 0;
-    gSwatchListSuite->count_swatches(nullptr, &swatch_count);
+    const WanderlustParameters& p = *static_cast<const WanderlustParameters*>(block);
+    KShellRestyle restyle = {p.random_fill_colour, p.random_stroke_colour, p.random_width, p.random_fill_swatch,
+                             p.random_stroke_swatch, 0};
+    gSwatchListSuite->count_swatches(nullptr, &restyle.swatch_count);
 
     KReal step_x = p.jitter_x;
     KReal step_y = p.jitter_y;
@@ -138,7 +77,7 @@ KResult make_chains(void* block) {
     for (int32_t i = g->selection_count - 1; i >= 0; --i) {
         KArtHandle source = shell_selection_entry(i);
         if (source == nullptr) continue;
-        const KResult result = make_chain(p, source, step_x, step_y, swatch_count);
+        const KResult result = make_chain(p, restyle, source, step_x, step_y);
         if (result != kNoErr) return result;
     }
     return kNoErr;
@@ -160,5 +99,5 @@ KResult wanderlust_generate(void* block) {
         p.copies = 1;
         p.preview_flag = 0;
     }
-    return shell_replace_selection_run(block, suites_present() ? 1 : 0, make_chains);
+    return shell_generation_run(block, suites_present() ? 1 : 0, make_chains);
 }

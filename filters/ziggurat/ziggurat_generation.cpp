@@ -13,9 +13,6 @@
 
 namespace {
 
-// The transform options word and line scale every transform passes.
-constexpr int32_t kTransformOptions = 15;
-constexpr KReal kLineScale = 1.0f;
 // A tower never has more floors than this, whatever reduce is.
 constexpr int32_t kMaxFloors = 210;
 // One third as the nearest 32-bit real.
@@ -26,41 +23,15 @@ KReal draw() { return shell_draw(); }
 // -1 for a draw above one half, else +1.
 KReal sign_from(KReal r) { return r > 0.5f ? -1.0f : 1.0f; }
 
-// Replace a colour's components by draws: three for process and RGB
-// colours, one for grey, none for the other kinds.
-void draw_components(KColour& colour) {
-    if (colour.kind == kProcessColour || colour.kind == kRGBColour) {
-        colour.body[0] = draw();
-        colour.body[1] = draw();
-        colour.body[2] = draw();
-    } else if (colour.kind == kGreyColour) {
-        colour.body[0] = draw();
-    }
-}
-
 // What stays fixed for one run.
 struct Run {
     const ZigguratParameters* p;
-    int32_t swatch_count;
+    KShellRestyle restyle;  // fill, stroke, width and swatch flags, the swatch count
     KReal block_gap;
     int32_t block_method;
     KReal floor_gap;
     int32_t floor_method;
 };
-
-// Restyle one path of a copy, then move it by matrix.
-KResult style_and_transform(const Run& run, KArtHandle art, const KMatrix& matrix) {
-    const ZigguratParameters& p = *run.p;
-    KPathStyle style{};
-    gPathStyleSuite->get_path_style(art, &style);
-    if (p.fill == 1) draw_components(style.fill);
-    if (p.stroke == 1) draw_components(style.stroke);
-    if (p.width == 1) style.stroke_width = style.stroke_width * draw();
-    if (p.fill_swatches == 1) shell_pick_swatch(run.swatch_count, &style.fill, &style.fill_paint);
-    if (p.stroke_swatches == 1) shell_pick_swatch(run.swatch_count, &style.stroke, &style.stroke_paint);
-    gPathStyleSuite->set_path_style(art, &style);
-    return gTransformArtSuite->transform_art(art, &matrix, kLineScale, kTransformOptions);
-}
 
 // Wrap the copy in an envelope of its own shape and warp it. The eight
 // draws are made even when the style leaves the envelope plain.
@@ -145,20 +116,8 @@ KResult place_copy(const Run& run, KArtHandle source, KReal cx, KReal cy, int32_
 
     int16_t type = kUnknownArt;
     gArtSuite->get_art_type(copy, &type);
-    if (type == kCompoundPathArt) {
-        KArtHandle child = nullptr;
-        result = gArtSuite->get_first_child(copy, &child);
-        if (result != kNoErr) return result;
-        while (child != nullptr) {
-            result = style_and_transform(run, child, matrix);
-            if (result != kNoErr) return result;
-            result = gArtSuite->get_next_sibling(child, &child);
-            if (result != kNoErr) return result;
-        }
-    } else {
-        result = style_and_transform(run, copy, matrix);
-        if (result != kNoErr) return result;
-    }
+    result = shell_restyle_and_transform(copy, type, &run.restyle, &matrix);
+    if (result != kNoErr) return result;
 
     if (p.opacity == 1) gBlendStyleSuite->set_opacity(copy, draw());
     if (p.blend == 1) {
@@ -228,8 +187,9 @@ KResult make_towers(void* block) {
     KShellGlobals* g = shell_globals();
     if (g->selection_count == -1) shell_selection_collect();
 
-    Run run{&p, 0, p.block_gap, p.block_gap_method, p.floor_gap, p.floor_gap_method};
-    gSwatchListSuite->count_swatches(nullptr, &run.swatch_count);
+    Run run{&p, {p.fill, p.stroke, p.width, p.fill_swatches, p.stroke_swatches, 0}, p.block_gap, p.block_gap_method,
+            p.floor_gap, p.floor_gap_method};
+    gSwatchListSuite->count_swatches(nullptr, &run.restyle.swatch_count);
     if (p.link_gap == 1) {
         run.floor_gap = p.block_gap;
         run.floor_method = p.block_gap_method;
@@ -252,5 +212,5 @@ bool suites_present() {
 }  // namespace
 
 KResult ziggurat_generate(void* block) {
-    return shell_replace_selection_run(block, suites_present() ? 1 : 0, make_towers);
+    return shell_generation_run(block, suites_present() ? 1 : 0, make_towers);
 }

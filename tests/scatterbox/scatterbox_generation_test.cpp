@@ -505,6 +505,21 @@ TEST_F(ScatterboxGenerationTest, OkRightAfterAPreviewKeepsItUnchanged) {
     EXPECT_EQ(block().preview_flag, 0);
 }
 
+TEST_F(ScatterboxGenerationTest, OkAfterAFailedPreviewScattersAnew) {
+    host.random().script(std::vector<float>(4000, 0.5f));
+    // The opening preview reads the bounds of its 40 shapes; the preview of
+    // 12 fails at the bounds of its sixth shape, which stays with the five
+    // before it.
+    host.faults().fail_call("AI Art Suite/get_bounds", 40 + 6, kOutOfMemoryErr);
+    ASSERT_EQ(open("set 4 12; ok"), kNoErr);
+    EXPECT_EQ(layer_art().size(), 6u);
+    EXPECT_EQ(block().preview_flag, 0);  // no finished preview to keep
+    host.random().reset_count();
+    EXPECT_EQ(host.plugins().go(*filter), kNoErr);
+    EXPECT_GT(host.random().draws(), 0);
+    EXPECT_EQ(layer_art().size(), 12u);
+}
+
 TEST_F(ScatterboxGenerationTest, GoWithoutAPreviewUndoesTheOldOneAndScattersAnew) {
     ASSERT_EQ(open("set 4 12; check 3 0; ok"), kNoErr);
     EXPECT_EQ(layer_art().size(), 12u);  // the last preview stays while Preview is off
